@@ -1,0 +1,42 @@
+# Everything a fresh Debian machine needs: `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+TODAY      := $(shell date +%Y-%m-%d)
+
+.PHONY: deps configure build test asan bench run clean format
+
+deps:
+	@tools/install_deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLUMTAR_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target lumtar_bench
+	$(BUILD)/bench/lumtar_bench
+
+# Until the desktop program exists: a short demonstration of the command-line
+# tool at the default site (Central Europe), today.
+run: build
+	$(BUILD)/src/cli/lumtar-cli sun --lat 47.25 --lon -9.59 --zone -15 --date $(TODAY) --time 12:00:00
+	$(BUILD)/src/cli/lumtar-cli riseset --lat 47.25 --lon -9.59 --zone -15 --date $(TODAY)
+	$(BUILD)/src/cli/lumtar-cli azimuth-time --lat 47.25 --lon -9.59 --zone -15 --date $(TODAY) --azimuth 0
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

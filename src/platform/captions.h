@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/ui.h"
+#include "texts/language.h"
+
+namespace lumtar::platform {
+
+// The message-box caption text of `caption` in `language`.
+std::string_view CaptionText(Caption caption, texts::Language language);
+
+}  // namespace lumtar::platform
