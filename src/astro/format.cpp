@@ -84,7 +84,7 @@ std::string FormatEotMinSec(double e) {
   // Between -1 and 0 minutes the minute digit is 0 and carries no sign of
   // its own; a value that carried to -1 shows its sign through the minutes.
   std::string text;
-  if (a > -1 && a < -0.0083 && minutes == 0) text = "-";
+  if (a > -1 && a < -0.0083 && minutes == 0) text.push_back('-');
   text += std::to_string(static_cast<long long>(minutes));
   text += ':';
   const long long abs_s = static_cast<long long>(std::fabs(s));
