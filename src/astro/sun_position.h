@@ -55,10 +55,10 @@ struct Site {
 };
 
 struct AzimuthTime {
-  bool found;            // false when no time could be found
-  double zone_time;      // hours (may exceed 24 for a time after midnight)
-  std::string text;      // "hh:mm:ss  hh:mm:ss" form, empty when not found
-  double altitude_deg;   // altitude at that time
+  bool found;           // false when no time could be found
+  double zone_time;     // hours (may exceed 24 for a time after midnight)
+  std::string text;     // "hh:mm:ss  hh:mm:ss" form, empty when not found
+  double altitude_deg;  // altitude at that time
 };
 
 // The zone time at which the sun reaches `azimuth` on the given date, by
@@ -109,8 +109,8 @@ double Atan2Deg(double y, double x);
 
 struct PolarStyle {
   double style_height_deg;  // height of the polar style above the plane
-  double u_deg;  // difference of longitude of the style
-  double v_deg;  // substyle angle
+  double u_deg;             // difference of longitude of the style
+  double v_deg;             // substyle angle
 };
 
 // Polar style of a plane of inclination i (0 horizontal, 90 vertical) and

@@ -17,7 +17,8 @@ constexpr PairEntry kMessages[] = {
     {4, "Das ist keine reelle Zahl.", "This is not a real number !"},
     {13, " Wert muss im Intervall liegen", " Value has to be within Interval"},
     {24, "Keine Lösung gefunden!", "Cannot find solution!"},
-    {25, "Fehler bei Umwandlung in String!", "Error in conversion into string!"},
+    {25, "Fehler bei Umwandlung in String!",
+     "Error in conversion into string!"},
     {26,
      "Dieses Kalenderdatum existiert nicht. 1582/10/15 ist der korrigierte "
      "Wert für die Berechnung!",
