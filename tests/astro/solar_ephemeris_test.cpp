@@ -28,9 +28,10 @@ TEST(SolarEphemeris, DocumentedExamples) {
     const SolarState s = SolarEphemeris(c.year, c.x);
     EXPECT_NEAR(s.declination_deg, c.declination, c.tol_dec) << c.why;
     EXPECT_NEAR(s.eot_deg, c.eot, c.tol_eot) << c.why;
-    if (!std::isnan(c.obliquity))
+    if (!std::isnan(c.obliquity)) {
       EXPECT_NEAR(std::acos(s.cos_obliquity) * kDegPerRad, c.obliquity, 5e-6)
           << c.why;
+    }
     EXPECT_NEAR(
         s.cos_obliquity * s.cos_obliquity + s.sin_obliquity * s.sin_obliquity,
         1, 1e-12);

@@ -50,9 +50,10 @@ TEST(AltAzFromHourAngle, AgreesWithVectorRotation) {
             SinDeg(phi) * SinDeg(dec) + CosDeg(phi) * CosDeg(dec) * CosDeg(h);
         const AltAz p = AltAzFromHourAngle(phi, dec, h);
         EXPECT_NEAR(p.altitude_deg, std::asin(z) * kDegPerRad, 1e-7);
-        if (z < 0.999)
+        if (z < 0.999) {
           EXPECT_NEAR(p.azimuth_deg, std::atan2(y, x) * kDegPerRad, 1e-5)
               << phi << " " << dec << " " << h;
+        }
       }
     }
   }
