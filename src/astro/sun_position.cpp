@@ -75,6 +75,18 @@ SunPlace SunPosition(int year, int day, double clock_hours, double latitude,
                       apply_eot);
 }
 
+SunPlace SunPositionForClock(TimeKind kind, int year, int day,
+                             double clock_hours, double latitude,
+                             double longitude, double zone_meridian) {
+  const bool local =
+      kind == TimeKind::kLocalApparent || kind == TimeKind::kLocalMean;
+  const bool apply_eot =
+      kind == TimeKind::kLocalMean || kind == TimeKind::kZone;
+  return SunPosition(year, day, clock_hours, latitude,
+                     local ? zone_meridian : longitude, zone_meridian,
+                     apply_eot);
+}
+
 SunPlace SunPositionNoonEphemeris(int year, int day, double clock_hours,
                                   double latitude, double longitude,
                                   double zone_meridian, bool apply_eot) {

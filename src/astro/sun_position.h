@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "astro/time_scales.h"
 #include "platform/ui.h"
 #include "texts/language.h"
 
@@ -37,6 +38,14 @@ struct SunPlace {
 // longitude = zone_meridian and apply_eot = false.
 SunPlace SunPosition(int year, int day, double clock_hours, double latitude,
                      double longitude, double zone_meridian, bool apply_eot);
+
+// SunPosition for a clock time of the given kind: zone time with the real
+// longitude and E; local mean time with longitude = zone meridian and E;
+// local apparent time with longitude = zone meridian and no E; apparent
+// time of the zone meridian with the real longitude and no E.
+SunPlace SunPositionForClock(TimeKind kind, int year, int day,
+                             double clock_hours, double latitude,
+                             double longitude, double zone_meridian);
 
 // As SunPosition, but declination and E are those of 12 h zone time.
 SunPlace SunPositionNoonEphemeris(int year, int day, double clock_hours,

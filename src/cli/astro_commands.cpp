@@ -32,7 +32,8 @@ struct SiteDate {
   bool json;
 };
 
-const std::set<std::string> kSiteOptions = {"lat", "lon", "zone", "date", "lang"};
+const std::set<std::string> kSiteOptions = {"lat", "lon", "zone", "date",
+                                            "lang"};
 
 std::set<std::string> With(std::set<std::string> base,
                            std::initializer_list<const char*> more) {
@@ -50,7 +51,8 @@ SiteDate ReadSiteDate(const Options& o) {
   const std::string lang = o.Get("lang").value_or("en");
   if (lang != "en" && lang != "de")
     throw ArgumentError("--lang '" + lang + "': expected en or de");
-  s.language = lang == "de" ? texts::Language::kGerman : texts::Language::kEnglish;
+  s.language =
+      lang == "de" ? texts::Language::kGerman : texts::Language::kEnglish;
   s.json = o.Has("json");
   return s;
 }
@@ -72,7 +74,6 @@ void CheckGregorianGap(SiteDate& s, platform::Ui& ui) {
 std::string Fixed(double v, int decimals) {
   return astro::FormatFixed(decimals, decimals, v);
 }
-
 
 // "hh:mm" with two-digit hours from a time in hours.
 std::string ClockText(double hours) {
@@ -133,14 +134,17 @@ int RunSunCommand(const std::vector<std::string>& args, std::ostream& out,
     const double t = ParseClock("time", opt.Require("time"));
     const std::string kind = opt.Get("kind").value_or("zone");
     if (kind != "zone" && kind != "mean" && kind != "apparent")
-      throw ArgumentError("--kind '" + kind + "': expected zone, mean or apparent");
+      throw ArgumentError("--kind '" + kind +
+                          "': expected zone, mean or apparent");
     ConsoleUi ui(err, s.language);
     CheckGregorianGap(s, ui);
-    const bool local = kind != "zone";
-    const astro::SunPlace p = astro::SunPosition(
-        s.date.year, DayCount(s.date), t, s.site.latitude,
-        local ? s.site.zone_meridian : s.site.longitude, s.site.zone_meridian,
-        kind != "apparent");
+    const astro::TimeKind time_kind = kind == "zone" ? astro::TimeKind::kZone
+                                      : kind == "mean"
+                                          ? astro::TimeKind::kLocalMean
+                                          : astro::TimeKind::kLocalApparent;
+    const astro::SunPlace p = astro::SunPositionForClock(
+        time_kind, s.date.year, DayCount(s.date), t, s.site.latitude,
+        s.site.longitude, s.site.zone_meridian);
     if (s.json) {
       JsonObject j;
       j.Number("altitude_deg", p.altitude_deg, 6);
@@ -156,10 +160,12 @@ int RunSunCommand(const std::vector<std::string>& args, std::ostream& out,
     o << SiteLine(s);
     o << "date: " << DateText(s.date) << ", " << astro::FormatClockSeconds(t)
       << " " << kind_name << "\n";
-    o << "altitude:         " << astro::FormatFixed(9, 3, p.altitude_deg) << " deg\n";
+    o << "altitude:         " << astro::FormatFixed(9, 3, p.altitude_deg)
+      << " deg\n";
     o << "azimuth:          " << astro::FormatFixed(9, 3, p.azimuth_deg)
       << " deg (0 south, west positive)\n";
-    o << "declination:      " << astro::FormatFixed(9, 3, p.declination_deg) << " deg\n";
+    o << "declination:      " << astro::FormatFixed(9, 3, p.declination_deg)
+      << " deg\n";
     o << "equation of time: " << astro::FormatEotMinSec(p.eot_deg)
       << " min:s (apparent minus mean)\n";
     return 0;
@@ -207,14 +213,18 @@ int RunRiseSetCommand(const std::vector<std::string>& args, std::ostream& out,
       const std::string& text;
     };
     const Event events[] = {
-        {"sunrise", "sunrise:        ", d.sun.rise_found, d.sun.rising, d.sun.rising_text},
-        {"sunset", "sunset:         ", d.sun.set_found, d.sun.setting, d.sun.setting_text},
+        {"sunrise", "sunrise:        ", d.sun.rise_found, d.sun.rising,
+         d.sun.rising_text},
+        {"sunset", "sunset:         ", d.sun.set_found, d.sun.setting,
+         d.sun.setting_text},
         {"twilight_begin", "twilight begin: ", d.twilight.rise_found,
          d.twilight.rising, d.twilight.rising_text},
         {"twilight_end", "twilight end:   ", d.twilight.set_found,
          d.twilight.setting, d.twilight.setting_text},
-        {"moonrise", "moonrise:       ", d.moon.rise_found, d.moon.rising, d.moon.rising_text},
-        {"moonset", "moonset:        ", d.moon.set_found, d.moon.setting, d.moon.setting_text},
+        {"moonrise", "moonrise:       ", d.moon.rise_found, d.moon.rising,
+         d.moon.rising_text},
+        {"moonset", "moonset:        ", d.moon.set_found, d.moon.setting,
+         d.moon.setting_text},
     };
     if (s.json) {
       JsonObject j;
@@ -232,11 +242,13 @@ int RunRiseSetCommand(const std::vector<std::string>& args, std::ostream& out,
       return 0;
     }
     o << SiteLine(s);
-    o << "date: " << DateText(s.date) << ", times in zone time, twilight " << tw << "\n";
+    o << "date: " << DateText(s.date) << ", times in zone time, twilight " << tw
+      << "\n";
     for (const Event& e : events)
-      o << e.label << (e.found ? ClockText(e.time) : "(" + e.text + ")") << "\n";
-    o << "declination at 12 h:      " << astro::FormatFixed(8, 3, noon.declination_deg)
-      << " deg\n";
+      o << e.label << (e.found ? ClockText(e.time) : "(" + e.text + ")")
+        << "\n";
+    o << "declination at 12 h:      "
+      << astro::FormatFixed(8, 3, noon.declination_deg) << " deg\n";
     o << "equation of time at 12 h: " << astro::FormatEotMinSec(noon.eot_deg)
       << " min:s\n";
     return 0;
@@ -246,7 +258,8 @@ int RunRiseSetCommand(const std::vector<std::string>& args, std::ostream& out,
 int RunAzimuthTimeCommand(const std::vector<std::string>& args,
                           std::ostream& out, std::ostream& err) {
   static const char kHelp[] =
-      "usage: lumtar-cli azimuth-time --lat DEG --lon DEG --zone DEG --date DATE\n"
+      "usage: lumtar-cli azimuth-time --lat DEG --lon DEG --zone DEG --date "
+      "DATE\n"
       "                               --azimuth DEG\n"
       "The zone time at which the sun stands at the given azimuth (0 south,\n"
       "west positive, -90 east, +-180 north) and its altitude then.\n"
@@ -255,7 +268,8 @@ int RunAzimuthTimeCommand(const std::vector<std::string>& args,
   return Guarded(args, out, err, kHelp, [&](std::ostream& o) {
     const Options opt(args, With(kSiteOptions, {"azimuth"}), {"json"});
     SiteDate s = ReadSiteDate(opt);
-    const double azimuth = ParseReal("azimuth", opt.Require("azimuth"), -180, 180);
+    const double azimuth =
+        ParseReal("azimuth", opt.Require("azimuth"), -180, 180);
     ConsoleUi ui(err, s.language);
     CheckGregorianGap(s, ui);
     const astro::AzimuthTime t = astro::TimeForAzimuth(
@@ -279,7 +293,8 @@ int RunAzimuthTimeCommand(const std::vector<std::string>& args,
       return t.found ? 0 : 1;
     }
     o << SiteLine(s);
-    o << "date: " << DateText(s.date) << ", azimuth " << Fixed(azimuth, 3) << " deg\n";
+    o << "date: " << DateText(s.date) << ", azimuth " << Fixed(azimuth, 3)
+      << " deg\n";
     if (!t.found) {
       o << "no time found\n";
       return 1;

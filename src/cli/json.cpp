@@ -10,11 +10,21 @@ std::string JsonQuote(std::string_view text) {
   std::string q = "\"";
   for (char c : text) {
     switch (c) {
-      case '"': q += "\\\""; break;
-      case '\\': q += "\\\\"; break;
-      case '\n': q += "\\n"; break;
-      case '\r': q += "\\r"; break;
-      case '\t': q += "\\t"; break;
+      case '"':
+        q += "\\\"";
+        break;
+      case '\\':
+        q += "\\\\";
+        break;
+      case '\n':
+        q += "\\n";
+        break;
+      case '\r':
+        q += "\\r";
+        break;
+      case '\t':
+        q += "\\t";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           static const char kHex[] = "0123456789abcdef";
@@ -36,7 +46,8 @@ void JsonObject::Key(std::string_view key) {
 
 void JsonObject::Number(std::string_view key, double value, int decimals) {
   Key(key);
-  body_ += std::isfinite(value) ? astro::FormatFixed(decimals, decimals, value) : "null";
+  body_ += std::isfinite(value) ? astro::FormatFixed(decimals, decimals, value)
+                                : "null";
 }
 
 void JsonObject::String(std::string_view key, std::string_view value) {

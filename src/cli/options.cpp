@@ -12,7 +12,8 @@ Options::Options(const std::vector<std::string>& args,
                  const std::set<std::string>& flags) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0) throw ArgumentError("unexpected argument '" + a + "'");
+    if (a.rfind("--", 0) != 0)
+      throw ArgumentError("unexpected argument '" + a + "'");
     std::string name = a.substr(2);
     std::optional<std::string> value;
     if (const auto eq = name.find('='); eq != std::string::npos) {
@@ -25,7 +26,8 @@ Options::Options(const std::vector<std::string>& args,
       values_[name] = "";
     } else if (valued.count(name)) {
       if (!value) {
-        if (i + 1 >= args.size()) throw ArgumentError("--" + name + " needs a value");
+        if (i + 1 >= args.size())
+          throw ArgumentError("--" + name + " needs a value");
         value = args[++i];
       }
       values_[name] = *value;
@@ -35,7 +37,9 @@ Options::Options(const std::vector<std::string>& args,
   }
 }
 
-bool Options::Has(const std::string& name) const { return values_.count(name) > 0; }
+bool Options::Has(const std::string& name) const {
+  return values_.count(name) > 0;
+}
 
 std::optional<std::string> Options::Get(const std::string& name) const {
   const auto it = values_.find(name);
@@ -77,13 +81,15 @@ double ParseAngle(const std::string& name, const std::string& text, double min,
   std::string body = text;
   double sign = 1;
   if (!body.empty()) {
-    const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(body.back())));
+    const char last = static_cast<char>(
+        std::toupper(static_cast<unsigned char>(body.back())));
     if (last == positive || last == negative) {
       body.pop_back();
       if (last == negative) sign = -1;
       if (body.empty() || body[0] == '-' || body[0] == '+')
-        throw ArgumentError("--" + name + " '" + text +
-                            "': a hemisphere letter goes with an unsigned number");
+        throw ArgumentError(
+            "--" + name + " '" + text +
+            "': a hemisphere letter goes with an unsigned number");
     }
   }
   const auto v = astro::ParseDecimal(body);
@@ -96,8 +102,9 @@ double ParseAngle(const std::string& name, const std::string& text, double min,
 
 Date ParseDate(const std::string& name, const std::string& text) {
   auto fail = [&]() {
-    return ArgumentError("--" + name + " '" + text +
-                         "': expected a date YYYY-MM-DD of the years 1300 to 2500");
+    return ArgumentError(
+        "--" + name + " '" + text +
+        "': expected a date YYYY-MM-DD of the years 1300 to 2500");
   };
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') throw fail();
   const auto y = astro::ParseInteger(text.substr(0, 4));

@@ -97,6 +97,27 @@ TEST(SunPosition, ClockKindsAndNoonEphemeris) {
   EXPECT_NEAR(c.azimuth_deg, r.azimuth_deg, 1e-9);
 }
 
+TEST(SunPositionForClock, KindsAgreeAtTheSameInstant) {
+  // 14:00 zone time at 9.59 E is 13:38:22 local mean time and that plus E
+  // local apparent time: all three name one instant and one position.
+  const int d = DayOfYear(2021, 9, 1);
+  const SunPlace z =
+      SunPositionForClock(TimeKind::kZone, 2021, d, 14, 47.25, -9.59, -15);
+  const double lmt = LocalMeanTime(14, -9.59, -15);
+  const SunPlace m = SunPositionForClock(TimeKind::kLocalMean, 2021, d, lmt,
+                                         47.25, -9.59, -15);
+  const SunPlace a =
+      SunPositionForClock(TimeKind::kLocalApparent, 2021, d,
+                          LocalApparentTime(lmt, z.eot_deg), 47.25, -9.59, -15);
+  EXPECT_NEAR(m.azimuth_deg, z.azimuth_deg, 0.01);  // E differs by seconds
+  EXPECT_NEAR(a.azimuth_deg, z.azimuth_deg, 0.01);
+  EXPECT_NEAR(a.hour_angle_deg, z.hour_angle_deg, 0.005);
+  const SunPlace za =
+      SunPositionForClock(TimeKind::kZoneApparent, 2021, d,
+                          ZoneApparentTime(14, z.eot_deg), 47.25, -9.59, -15);
+  EXPECT_NEAR(za.hour_angle_deg, z.hour_angle_deg, 0.005);
+}
+
 const Site kFeldkirch{47.25, -9.59, -15};
 
 TEST(TimeForAzimuth, SouthIsTheMeridianTransit) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
-#include <sys/wait.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,8 +26,9 @@ CliRun Cli(const std::vector<std::string>& args) {
   return {rc, out.str(), err.str()};
 }
 
-const std::vector<std::string> kSite = {"--lat", "47.25", "--lon", "-9.59",
-                                        "--zone", "-15", "--date", "2020-06-21"};
+const std::vector<std::string> kSite = {"--lat",  "47.25",     "--lon",
+                                        "-9.59",  "--zone",    "-15",
+                                        "--date", "2020-06-21"};
 
 std::vector<std::string> With(const std::string& command,
                               std::vector<std::string> extra) {
@@ -52,31 +53,37 @@ TEST(CliSun, JsonMatchesTheCoreForEachClockKind) {
     const char* kind;
     double longitude;
     bool eot;
-  } const kinds[] = {{"zone", -9.59, true}, {"mean", -15, true}, {"apparent", -15, false}};
+  } const kinds[] = {
+      {"zone", -9.59, true}, {"mean", -15, true}, {"apparent", -15, false}};
   for (const auto& k : kinds) {
-    const CliRun r = Cli(With("sun", {"--time", "14:30", "--kind", k.kind, "--json"}));
+    const CliRun r =
+        Cli(With("sun", {"--time", "14:30", "--kind", k.kind, "--json"}));
     ASSERT_EQ(r.rc, 0) << r.err;
-    const astro::SunPlace p = astro::SunPosition(2020, d, 14.5, 47.25, k.longitude, -15, k.eot);
-    EXPECT_NEAR(JsonNumber(r.out, "altitude_deg"), p.altitude_deg, 1e-6) << k.kind;
-    EXPECT_NEAR(JsonNumber(r.out, "azimuth_deg"), p.azimuth_deg, 1e-6) << k.kind;
+    const astro::SunPlace p =
+        astro::SunPosition(2020, d, 14.5, 47.25, k.longitude, -15, k.eot);
+    EXPECT_NEAR(JsonNumber(r.out, "altitude_deg"), p.altitude_deg, 1e-6)
+        << k.kind;
+    EXPECT_NEAR(JsonNumber(r.out, "azimuth_deg"), p.azimuth_deg, 1e-6)
+        << k.kind;
     EXPECT_NEAR(JsonNumber(r.out, "declination_deg"), p.declination_deg, 1e-6);
     EXPECT_NEAR(JsonNumber(r.out, "eot_min"), p.eot_deg * 4, 1e-6);
   }
 }
 
 TEST(CliSun, HemisphereLettersStateTheSign) {
-  const CliRun letters = Cli({"sun", "--lat", "33.9S", "--lon", "18.4E", "--zone",
-                           "30E", "--date", "2021-12-21", "--time", "9:15",
-                           "--json"});
-  const CliRun signs = Cli({"sun", "--lat", "-33.9", "--lon", "-18.4", "--zone",
-                         "-30", "--date", "2021-12-21", "--time", "9:15",
-                         "--json"});
+  const CliRun letters =
+      Cli({"sun", "--lat", "33.9S", "--lon", "18.4E", "--zone", "30E", "--date",
+           "2021-12-21", "--time", "9:15", "--json"});
+  const CliRun signs =
+      Cli({"sun", "--lat", "-33.9", "--lon", "-18.4", "--zone", "-30", "--date",
+           "2021-12-21", "--time", "9:15", "--json"});
   ASSERT_EQ(letters.rc, 0) << letters.err;
   EXPECT_EQ(letters.out, signs.out);
-  const CliRun west = Cli({"sun", "--lat", "40N", "--lon", "74W", "--zone", "75W",
-                        "--date", "2021-12-21", "--time", "9:15", "--json"});
+  const CliRun west =
+      Cli({"sun", "--lat", "40N", "--lon", "74W", "--zone", "75W", "--date",
+           "2021-12-21", "--time", "9:15", "--json"});
   const CliRun plus = Cli({"sun", "--lat", "40", "--lon", "74", "--zone", "75",
-                        "--date", "2021-12-21", "--time", "9:15", "--json"});
+                           "--date", "2021-12-21", "--time", "9:15", "--json"});
   EXPECT_EQ(west.out, plus.out);
 }
 
@@ -85,18 +92,40 @@ TEST(CliArguments, BadInputIsOneLineExitTwoAndNoOutput) {
     std::vector<std::string> args;
     const char* names;  // the error line must name this
   } const cases[] = {
-      {{"sun", "--lat", "95", "--lon", "0", "--zone", "0", "--date", "2020-01-01", "--time", "1"}, "--lat"},
-      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "1299-12-31", "--time", "1"}, "--date"},
-      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "2021-02-29", "--time", "1"}, "--date"},
-      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "2020-01-01", "--time", "25:00"}, "--time"},
-      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "2020-01-01", "--time", "12:61"}, "--time"},
-      {{"sun", "--lat", "10", "--lon", "-9.5E", "--zone", "0", "--date", "2020-01-01", "--time", "1"}, "--lon"},
-      {{"sun", "--lat", "10", "--lon", "abc", "--zone", "0", "--date", "2020-01-01", "--time", "1"}, "--lon"},
-      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "2020-01-01"}, "--time"},
-      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "2020-01-01", "--time", "1", "--kind", "solar"}, "--kind"},
+      {{"sun", "--lat", "95", "--lon", "0", "--zone", "0", "--date",
+        "2020-01-01", "--time", "1"},
+       "--lat"},
+      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "1299-12-31", "--time", "1"},
+       "--date"},
+      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "2021-02-29", "--time", "1"},
+       "--date"},
+      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "2020-01-01", "--time", "25:00"},
+       "--time"},
+      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "2020-01-01", "--time", "12:61"},
+       "--time"},
+      {{"sun", "--lat", "10", "--lon", "-9.5E", "--zone", "0", "--date",
+        "2020-01-01", "--time", "1"},
+       "--lon"},
+      {{"sun", "--lat", "10", "--lon", "abc", "--zone", "0", "--date",
+        "2020-01-01", "--time", "1"},
+       "--lon"},
+      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "2020-01-01"},
+       "--time"},
+      {{"sun", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "2020-01-01", "--time", "1", "--kind", "solar"},
+       "--kind"},
       {{"sun", "--lat", "10", "--bogus", "1"}, "--bogus"},
-      {{"riseset", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "2020-01-01", "--twilight", "dusk"}, "--twilight"},
-      {{"azimuth-time", "--lat", "10", "--lon", "0", "--zone", "0", "--date", "2020-01-01", "--azimuth", "181"}, "--azimuth"},
+      {{"riseset", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "2020-01-01", "--twilight", "dusk"},
+       "--twilight"},
+      {{"azimuth-time", "--lat", "10", "--lon", "0", "--zone", "0", "--date",
+        "2020-01-01", "--azimuth", "181"},
+       "--azimuth"},
       {{"frobnicate"}, "frobnicate"},
   };
   for (const auto& c : cases) {
@@ -147,8 +176,10 @@ TEST(CliBinary, RunsAsAProgram) {
   char buf[512] = {};
   const std::size_t n = std::fread(buf, 1, sizeof buf - 1, p);
   EXPECT_EQ(pclose(p), 0);
-  EXPECT_EQ(std::string(buf, n).rfind("{\"altitude_deg\": 65.72", 0), 0u) << buf;
-  const std::string bad = std::string(LUMTAR_CLI_PATH) + " sun --lat x 2>/dev/null";
+  EXPECT_EQ(std::string(buf, n).rfind("{\"altitude_deg\": 65.72", 0), 0u)
+      << buf;
+  const std::string bad =
+      std::string(LUMTAR_CLI_PATH) + " sun --lat x 2>/dev/null";
   FILE* q = popen(bad.c_str(), "r");
   ASSERT_NE(q, nullptr);
   const int status = pclose(q);
