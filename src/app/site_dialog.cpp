@@ -40,10 +40,10 @@ struct Names {
   const char* minutes;
   const char* seconds;
 };
-constexpr Names kGermanNames = {"Breite", "L\xC3\xA4nge", "Zonenmeridian",
-                                "Jahr", "Winkelminuten", "Winkelsekunden"};
+constexpr Names kGermanNames = {"Breite", "L\xC3\xA4nge",  "Zonenmeridian",
+                                "Jahr",   "Winkelminuten", "Winkelsekunden"};
 constexpr Names kEnglishNames = {"Latitude", "Longitude", "Zone meridian",
-                                 "Year", "Minutes", "Seconds"};
+                                 "Year",     "Minutes",   "Seconds"};
 const Names& NamesOf(Language l) {
   return l == Language::kGerman ? kGermanNames : kEnglishNames;
 }
@@ -97,19 +97,45 @@ void SiteDialogModel::WriteSexagesimalFields() {
 
 void SiteDialogModel::Edit(Field field, std::string text) {
   switch (field) {
-    case Field::kLatitude: latitude = std::move(text); return;
-    case Field::kLongitude: longitude = std::move(text); return;
-    case Field::kZoneMeridian: zone_meridian = std::move(text); return;
-    case Field::kYear: year = std::move(text); return;
-    case Field::kLatDegrees: lat.degrees = std::move(text); break;
-    case Field::kLatMinutes: lat.minutes = std::move(text); break;
-    case Field::kLatSeconds: lat.seconds = std::move(text); break;
-    case Field::kLonDegrees: lon.degrees = std::move(text); break;
-    case Field::kLonMinutes: lon.minutes = std::move(text); break;
-    case Field::kLonSeconds: lon.seconds = std::move(text); break;
-    case Field::kZoneDegrees: zone.degrees = std::move(text); break;
-    case Field::kZoneMinutes: zone.minutes = std::move(text); break;
-    case Field::kZoneSeconds: zone.seconds = std::move(text); break;
+    case Field::kLatitude:
+      latitude = std::move(text);
+      return;
+    case Field::kLongitude:
+      longitude = std::move(text);
+      return;
+    case Field::kZoneMeridian:
+      zone_meridian = std::move(text);
+      return;
+    case Field::kYear:
+      year = std::move(text);
+      return;
+    case Field::kLatDegrees:
+      lat.degrees = std::move(text);
+      break;
+    case Field::kLatMinutes:
+      lat.minutes = std::move(text);
+      break;
+    case Field::kLatSeconds:
+      lat.seconds = std::move(text);
+      break;
+    case Field::kLonDegrees:
+      lon.degrees = std::move(text);
+      break;
+    case Field::kLonMinutes:
+      lon.minutes = std::move(text);
+      break;
+    case Field::kLonSeconds:
+      lon.seconds = std::move(text);
+      break;
+    case Field::kZoneDegrees:
+      zone.degrees = std::move(text);
+      break;
+    case Field::kZoneMinutes:
+      zone.minutes = std::move(text);
+      break;
+    case Field::kZoneSeconds:
+      zone.seconds = std::move(text);
+      break;
   }
   sexagesimal_edited_ = true;
 }
@@ -222,9 +248,9 @@ bool SiteDialogModel::ReadSexagesimal() {
 bool SiteDialogModel::Check(bool closing) {
   bool ok = decimal_mode ? ReadDecimal() : ReadSexagesimal();
   if (ok) {
-    const auto r = astro::ReadIntField(year, astro::kFirstYear, astro::kLastYear,
-                                       NamesOf(language()).year,
-                                       model_.parameters.Year, ui_, language());
+    const auto r = astro::ReadIntField(
+        year, astro::kFirstYear, astro::kLastYear, NamesOf(language()).year,
+        model_.parameters.Year, ui_, language());
     if (r.rewrite) year = *r.rewrite;
     if (r.failed) {
       focus = Field::kYear;
@@ -237,8 +263,8 @@ bool SiteDialogModel::Check(bool closing) {
   const double difference = std::fabs(p.ZoneMeridian - p.Longitude);
   model_.ZoneWarningPending = difference > kZoneWarningDegrees;
   if (ok && closing && difference > kZoneWarningDegrees) {
-    const Answer a =
-        ui_.Message(Caption::kWarning, ZoneQuestion(language()), Buttons::kYesNo);
+    const Answer a = ui_.Message(Caption::kWarning, ZoneQuestion(language()),
+                                 Buttons::kYesNo);
     if (a != Answer::kYes) {
       focus = decimal_mode ? Field::kZoneMeridian : Field::kZoneDegrees;
       ok = false;

@@ -24,10 +24,18 @@ Sexagesimal ToSexagesimal(double x);
 class SiteDialogModel {
  public:
   enum class Field {
-    kLatitude, kLongitude, kZoneMeridian,
-    kLatDegrees, kLatMinutes, kLatSeconds,
-    kLonDegrees, kLonMinutes, kLonSeconds,
-    kZoneDegrees, kZoneMinutes, kZoneSeconds,
+    kLatitude,
+    kLongitude,
+    kZoneMeridian,
+    kLatDegrees,
+    kLatMinutes,
+    kLatSeconds,
+    kLonDegrees,
+    kLonMinutes,
+    kLonSeconds,
+    kZoneDegrees,
+    kZoneMinutes,
+    kZoneSeconds,
     kYear,
   };
   struct Angle {

@@ -17,10 +17,9 @@ TEST(ToSexagesimal, ExamplesAndCarry) {
     double x;
     int d, m, s;
   } const cases[] = {
-      {47.251315, 47, 15, 5},
-      {-9.590825, 9, 35, 27},
-      {10.99999, 11, 0, 0},      // 59.964 s round to 60 and carry twice
-      {0.0166666, 0, 1, 0},      // 59.99976 s carry into the minute
+      {47.251315, 47, 15, 5}, {-9.590825, 9, 35, 27},
+      {10.99999, 11, 0, 0},  // 59.964 s round to 60 and carry twice
+      {0.0166666, 0, 1, 0},  // 59.99976 s carry into the minute
       {0, 0, 0, 0},
   };
   for (const auto& c : cases) {
@@ -38,9 +37,11 @@ TEST(SiteDialog, OpensWithBothFormsAndHemispheres) {
   d.Open();
   EXPECT_EQ(d.latitude, " 47.251315");
   EXPECT_EQ(d.longitude, "  -9.590825");
-  EXPECT_EQ(d.lat.degrees + " " + d.lat.minutes + " " + d.lat.seconds, "47 15 5");
+  EXPECT_EQ(d.lat.degrees + " " + d.lat.minutes + " " + d.lat.seconds,
+            "47 15 5");
   EXPECT_EQ(d.lat.hemisphere, 0);  // Nord
-  EXPECT_EQ(d.lon.degrees + " " + d.lon.minutes + " " + d.lon.seconds, "9 35 27");
+  EXPECT_EQ(d.lon.degrees + " " + d.lon.minutes + " " + d.lon.seconds,
+            "9 35 27");
   EXPECT_EQ(d.lon.hemisphere, 0);  // Ost: east is negative
 }
 
