@@ -1,0 +1,265 @@
+#include "app/kind_dialog.h"
+
+#include <cmath>
+
+#include "app/catalogue_rules.h"
+#include "app/parameter_dialog.h"
+#include "astro/field_readers.h"
+#include "model/catalogue.h"
+
+namespace lumtar::app {
+
+using platform::Caption;
+using texts::Language;
+
+KindDialogModel::KindDialogModel(model::Model& model, platform::Ui& ui)
+    : model_(model), ui_(ui) {}
+
+void KindDialogModel::Open() {
+  ApplyExpertModeToKind(model_);
+  entry_ = model::KindToEntry(model_.DialKind, model_.selectors.UmbrellaFlag);
+  umbrella_plane_ = model::UmbrellaPlaneIndex(model_.DialKind);
+  FillFields();
+  focus.reset();
+  beep = false;
+}
+
+void KindDialogModel::FillFields() {
+  const auto& p = model_.parameters;
+  wall_declination_ = FieldText(model_, ParamField::kWallDeclination);
+  inclination_ = FieldText(model_, ParamField::kInclination);
+  switch (model_.DialKind) {
+    case 'z':
+      gnomon_ = model_.selectors.CylinderVariant == 2
+                    ? FieldText(model_, ParamField::kCylinderGnomon)
+                    : std::to_string(p.ShepherdGnomon);
+      break;
+    case 'k':
+      gnomon_ = std::to_string(p.HidokeiGnomon);
+      break;
+    case 'w':
+    case 'p':
+      gnomon_ = FieldText(model_, ParamField::kSawyerGnomon);
+      break;
+    default:
+      gnomon_ = FieldText(model_, ParamField::kGnomonHeight);
+      break;
+  }
+  scale_ = std::to_string(model_.values.CylinderScaleLength);
+  cylinder_radius_ = FieldText(model_, ParamField::kCylinderRadius);
+  habermel_diameter_ = FieldText(model_, ParamField::kHabermelDiameter);
+  focus_base_ = FieldText(model_, ParamField::kFocusBase);
+}
+
+std::vector<int> KindDialogModel::VisibleEntries() const {
+  return VisibleKindEntries(model_.ExpertMode != 0);
+}
+
+void KindDialogModel::SelectEntry(int entry) {
+  entry_ = entry;
+  SelectKindEntry(model_, entry, umbrella_plane_);
+  FillFields();
+}
+
+void KindDialogModel::SelectUmbrellaPlane(int index) {
+  umbrella_plane_ = index;
+  if (entry_ == model::kUmbrellaEntry) SelectKindEntry(model_, entry_, index);
+}
+
+void KindDialogModel::SelectAltitudeVariant(int variant) {
+  model_.selectors.AltitudeVariant =
+      model_.ExpertMode ? static_cast<std::uint8_t>(variant) : 0;
+}
+
+void KindDialogModel::SelectCylinderVariant(int variant) {
+  model_.selectors.CylinderVariant =
+      model_.ExpertMode ? static_cast<std::uint8_t>(variant) : 0;
+  FillFields();
+}
+
+void KindDialogModel::Edit(Field field, std::string text) {
+  switch (field) {
+    case Field::kWallDeclination:
+      wall_declination_ = std::move(text);
+      break;
+    case Field::kInclination:
+      inclination_ = std::move(text);
+      break;
+    case Field::kGnomon:
+      gnomon_ = std::move(text);
+      break;
+    case Field::kScale:
+      scale_ = std::move(text);
+      break;
+    case Field::kCylinderRadius:
+      cylinder_radius_ = std::move(text);
+      break;
+    case Field::kHabermelDiameter:
+      habermel_diameter_ = std::move(text);
+      break;
+    case Field::kFocusBase:
+      focus_base_ = std::move(text);
+      break;
+  }
+}
+
+std::string KindDialogModel::Text(Field field) const {
+  switch (field) {
+    case Field::kWallDeclination:
+      return wall_declination_;
+    case Field::kInclination:
+      return inclination_;
+    case Field::kGnomon:
+      return gnomon_;
+    case Field::kScale:
+      return scale_;
+    case Field::kCylinderRadius:
+      return cylinder_radius_;
+    case Field::kHabermelDiameter:
+      return habermel_diameter_;
+    case Field::kFocusBase:
+      return focus_base_;
+  }
+  return {};
+}
+
+bool KindDialogModel::LeaveInclination() {
+  const auto v = astro::ParseDecimal(inclination_);
+  if (v && *v == 0) {
+    focus = Field::kInclination;
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+// The text up to its first "." (integer fields of the kind dialog).
+std::string BeforePoint(const std::string& s) {
+  return s.substr(0, s.find('.'));
+}
+
+}  // namespace
+
+bool KindDialogModel::Close() {
+  const bool de = model_.Language == Language::kGerman;
+  auto& p = model_.parameters;
+  bool ok = true;
+  focus.reset();
+
+  // 1. Wall declination.
+  const auto wall = astro::ParseDecimal(wall_declination_);
+  if (!wall || std::fabs(*wall) > 180) {
+    ui_.Message(Caption::kProblem,
+                de ? "Die Wandabweichung muss zwischen [-180 \xC2\xB0 ... "
+                     "+180 \xC2\xB0] liegen !"
+                   : "Deviation of wall must be in between [-180 \xC2\xB0 ... "
+                     "+180 \xC2\xB0] !");
+    wall_declination_.clear();
+    focus = Field::kWallDeclination;
+    ok = false;
+  } else {
+    p.WallDeclination = *wall;
+  }
+
+  // 2. Inclination.
+  const auto incl = astro::ParseDecimal(inclination_);
+  if (ok && (!incl || *incl < 0 || *incl > 175)) {
+    ui_.Message(Caption::kProblem,
+                de ? "Die Neigung muss zwischen [0 \xC2\xB0 ... +175 \xC2\xB0] "
+                     "liegen. \r\nF\xC3\xBCr die Neigung 0 Grad "
+                     "\"Horizontalsonnenuhr\" w\xC3\xA4hlen"
+                   : "The inclination has to be in between [0 \xC2\xB0 ... "
+                     "+175 \xC2\xB0]. \r\nFor inclination 0 degrees select "
+                     "\"horizontal sundial\"");
+    focus = Field::kInclination;
+    ok = false;
+  } else if (ok) {
+    p.Inclination = *incl;
+  }
+
+  // 3. The values of the kind, with the ranges of the parameter pages.
+  auto read = [&](ParamField f, const std::string& text, Field where) {
+    std::string rewrite;
+    if (ReadParamField(model_, f, text, ui_, std::nullopt, &rewrite))
+      return true;
+    focus = where;
+    return false;
+  };
+  if (ok) {
+    switch (model_.DialKind) {
+      case 'z':
+        if (model_.selectors.CylinderVariant == 2) {
+          ok = read(ParamField::kCylinderGnomon, gnomon_, Field::kGnomon) &&
+               read(ParamField::kCylinderRadius, cylinder_radius_,
+                    Field::kCylinderRadius);
+        } else if (read(ParamField::kShepherdGnomon, BeforePoint(gnomon_),
+                        Field::kGnomon)) {
+          const auto r = astro::ReadIntFieldRetry(
+              scale_, 0, 400, de ? "Skalenl\xC3\xA4nge" : "Scale length",
+              model_.values.CylinderScaleLength, ui_, model_.Language);
+          if (r.rewrite) scale_ = *r.rewrite;
+          if (r.failed) {
+            focus = Field::kScale;
+            ok = false;
+          } else {
+            model_.values.CylinderScaleLength = r.value;
+          }
+        } else {
+          ok = false;
+        }
+        break;
+      case 'q':
+        if (model_.selectors.AltitudeVariant != 0) {
+          std::string rewrite;
+          if (!ReadParamField(model_, ParamField::kHabermelDiameter,
+                              habermel_diameter_, ui_, std::nullopt,
+                              &rewrite)) {
+            ui_.Message(Caption::kWarning,
+                        de ? " Zeiger ist zu hoch!  Erlaubtes Maximum\r\n"
+                             " f\xC3\xBCr den resultierenden Durchmesser ist "
+                             "200 mm. "
+                           : " Gnomon is to heigh!  Allowed maximum\r\n for "
+                             "resulting dial diameter is 200 mm. ");
+            focus = Field::kHabermelDiameter;
+            ok = false;
+          } else {
+            p.HabermelGnomon = HabermelGnomonFromDiameter(
+                p.HabermelDiameter, model_.selectors.AltitudeVariant,
+                p.Latitude, model_.values.Obliquity);
+          }
+        }
+        break;
+      case 'k':
+        ok = read(ParamField::kHidokeiGnomon, BeforePoint(gnomon_),
+                  Field::kGnomon);
+        break;
+      case 'h':
+      case 'i':
+      case 'v':
+        if (model_.DialKind == 'h') {
+          p.WallDeclination = 0;
+          p.Inclination = 0;
+        }
+        // The umbrella rod only has to be positive (its page's rule).
+        ok = read(model_.selectors.UmbrellaFlag ? ParamField::kUmbrellaRod
+                                                : ParamField::kGnomonHeight,
+                  gnomon_, Field::kGnomon);
+        break;
+      case 'w':
+      case 'p':
+        ok = read(ParamField::kSawyerGnomon, gnomon_, Field::kGnomon);
+        break;
+      case 's':
+        ok = read(ParamField::kFocusBase, focus_base_, Field::kFocusBase);
+        break;
+      default:
+        break;
+    }
+  }
+  model_.ParametersValid = ok;
+  beep = !ok;
+  return ok;
+}
+
+}  // namespace lumtar::app
