@@ -21,7 +21,8 @@ BENCHMARK(BM_SolarEphemeris);
 void BM_SunPosition(benchmark::State& state) {
   double t = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(SunPosition(2020, 172, t, 47.25, -9.59, -15, true));
+    benchmark::DoNotOptimize(
+        SunPosition(2020, 172, t, 47.25, -9.59, -15, true));
     t += 0.1;
     if (t > 24) t = 0;
   }

@@ -116,12 +116,14 @@ std::string IntRangeMessage(std::string_view text, int min, int max,
 
 // Shared by both integer readers: the accepted value, or nullopt when the
 // message must be shown. An empty field is accepted with a rewrite.
-std::optional<IntFieldResult> AcceptInt(std::string_view text, int min,
-                                        int max, int stored) {
+std::optional<IntFieldResult> AcceptInt(std::string_view text, int min, int max,
+                                        int stored) {
   const std::string_view t = TrimBlanks(text);
-  if (t.empty()) return IntFieldResult{stored, false, std::to_string(stored), false};
+  if (t.empty())
+    return IntFieldResult{stored, false, std::to_string(stored), false};
   const auto v = ParseInteger(t);
-  if (v && *v >= min && *v <= max) return IntFieldResult{*v, false, std::nullopt, false};
+  if (v && *v >= min && *v <= max)
+    return IntFieldResult{*v, false, std::nullopt, false};
   return std::nullopt;
 }
 
@@ -145,7 +147,8 @@ IntFieldResult ReadIntFieldRetry(std::string_view text, int min, int max,
   msg += "\r\n     Nochmals eingeben?";
   const auto answer =
       ui.Message(platform::Caption::kProblem, msg, platform::Buttons::kYesNo);
-  if (answer == platform::Answer::kYes) return {stored, true, std::nullopt, true};
+  if (answer == platform::Answer::kYes)
+    return {stored, true, std::nullopt, true};
   return {stored, false, std::nullopt, false};
 }
 

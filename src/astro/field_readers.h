@@ -13,10 +13,10 @@ namespace lumtar::astro {
 // field's text and the stored value and applies the result to its field.
 
 struct RealFieldResult {
-  double value;                      // the stored value after reading
-  bool failed;                       // the input was refused
+  double value;                        // the stored value after reading
+  bool failed;                         // the input was refused
   std::optional<std::string> rewrite;  // text to write back into the field
-  bool take_focus;                   // the field should get the focus
+  bool take_focus;                     // the field should get the focus
 };
 
 // Reads a real number. The text is filtered to "+-.0123456789" (a comma

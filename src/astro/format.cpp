@@ -106,6 +106,21 @@ std::string FormatHoursMinutes(double h) {
   return text;
 }
 
+std::string FormatClockSeconds(double h) {
+  double hours = std::trunc(h);
+  long long s = std::llround((h - hours) * 3600);
+  if (s >= 3600) {
+    hours += 1;
+    s -= 3600;
+  }
+  std::string text = FormatFixed(3, 0, hours) + ":";
+  if (s < 600) text += "0";
+  text += std::to_string(s / 60) + ":";
+  if (s % 60 < 10) text += "0";
+  text += std::to_string(s % 60);
+  return text;
+}
+
 std::string FormatSecondsMinSec(int s) {
   const long long a = std::llabs(static_cast<long long>(s));
   std::string text = s < 0 ? "-" : "";
@@ -137,12 +152,24 @@ std::string TransliterateUmlauts(std::string_view text) {
     if (c == 0xC3 && i + 1 < text.size()) {
       const char* repl = nullptr;
       switch (static_cast<unsigned char>(text[i + 1])) {
-        case 0x84: repl = "Ae"; break;
-        case 0x96: repl = "Oe"; break;
-        case 0x9C: repl = "Ue"; break;
-        case 0xA4: repl = "ae"; break;
-        case 0xB6: repl = "oe"; break;
-        case 0xBC: repl = "ue"; break;
+        case 0x84:
+          repl = "Ae";
+          break;
+        case 0x96:
+          repl = "Oe";
+          break;
+        case 0x9C:
+          repl = "Ue";
+          break;
+        case 0xA4:
+          repl = "ae";
+          break;
+        case 0xB6:
+          repl = "oe";
+          break;
+        case 0xBC:
+          repl = "ue";
+          break;
       }
       if (repl != nullptr) {
         out += repl;

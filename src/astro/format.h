@@ -31,6 +31,10 @@ std::string FormatEotMinSec(double e);
 // characters ("  6:05").
 std::string FormatHoursMinutes(double h);
 
+// Hours as "hh:mm:ss" with the hour in three characters (" 14:05:30");
+// seconds that round to a full hour carry into the hour.
+std::string FormatClockSeconds(double h);
+
 // Whole seconds as minutes:seconds, "-1:15" for -75.
 std::string FormatSecondsMinSec(int s);
 

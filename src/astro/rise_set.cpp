@@ -49,12 +49,12 @@ RaDec MiniMoon(double t) {
   const double d = kP2 * Frac01(0.827361 + 1236.853086 * t);
   const double f = kP2 * Frac01(0.259086 + 1342.227825 * t);
   using std::sin;
-  const double dl = 22640 * sin(l) - 4586 * sin(l - 2 * d) +
-                    2370 * sin(2 * d) + 769 * sin(2 * l) - 668 * sin(ls) -
-                    412 * sin(2 * f) - 212 * sin(2 * l - 2 * d) -
-                    206 * sin(l + ls - 2 * d) + 192 * sin(l + 2 * d) -
-                    165 * sin(ls - 2 * d) - 125 * sin(d) - 110 * sin(l + ls) +
-                    148 * sin(l - ls) - 55 * sin(2 * f - 2 * d);
+  const double dl = 22640 * sin(l) - 4586 * sin(l - 2 * d) + 2370 * sin(2 * d) +
+                    769 * sin(2 * l) - 668 * sin(ls) - 412 * sin(2 * f) -
+                    212 * sin(2 * l - 2 * d) - 206 * sin(l + ls - 2 * d) +
+                    192 * sin(l + 2 * d) - 165 * sin(ls - 2 * d) -
+                    125 * sin(d) - 110 * sin(l + ls) + 148 * sin(l - ls) -
+                    55 * sin(2 * f - 2 * d);
   const double s = f + (dl + 412 * sin(2 * f) + 541 * sin(ls)) / 206264.8062;
   const double h = f - 2 * d;
   const double n = -526 * sin(h) + 44 * sin(l + h) - 31 * sin(h - l) -
@@ -66,7 +66,8 @@ RaDec MiniMoon(double t) {
   const double x = cb * std::cos(l_moon);
   const double v = cb * std::sin(l_moon);
   const double w = std::sin(b_moon);
-  return FromEquatorial(x, 0.91748 * v - 0.39778 * w, 0.39778 * v + 0.91748 * w);
+  return FromEquatorial(x, 0.91748 * v - 0.39778 * w,
+                        0.39778 * v + 0.91748 * w);
 }
 
 double LocalSiderealTime(double mjd, double longitude) {
@@ -84,7 +85,8 @@ double SineAltitude(RiseObject object, double mjd0, double hour,
   const double t = (mjd - 51544.5) / 36525;
   const RaDec p = object == RiseObject::kMoon ? MiniMoon(t) : MiniSun(t);
   const double tau = 15 * (LocalSiderealTime(mjd, longitude) - p.ra_hours);
-  return sin_lat * SinDeg(p.dec_deg) + cos_lat * CosDeg(p.dec_deg) * CosDeg(tau);
+  return sin_lat * SinDeg(p.dec_deg) +
+         cos_lat * CosDeg(p.dec_deg) * CosDeg(tau);
 }
 
 Parabola Parabola3(double y_minus, double y0, double y_plus) {
@@ -163,7 +165,8 @@ RiseSetResult RiseSetSearch(RiseObject object, double mjd0,
                           : r.rising_text + r.setting_text;
     r.fragment += ' ';
   } else {
-    const int entry = r.above_at_start ? (twilight ? 69 : 68) : (twilight ? 71 : 70);
+    const int entry =
+        r.above_at_start ? (twilight ? 69 : 68) : (twilight ? 71 : 70);
     r.rising_text = r.setting_text = r.fragment =
         std::string(texts::PhraseText(entry, c.language));
     r.incomplete = true;

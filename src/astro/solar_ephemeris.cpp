@@ -18,10 +18,9 @@ long double AtanDegL(long double v) { return std::atan(v) / kRadPerDegL; }
 
 SolarState SolarEphemeris(int year, double x) {
   // Julian centuries since J2000.0 of the instant.
-  const long double t =
-      (static_cast<long double>(JulianDayNumber(1, 1, year)) + x - 1 -
-       2451545.0L) /
-      36525.0L;
+  const long double t = (static_cast<long double>(JulianDayNumber(1, 1, year)) +
+                         x - 1 - 2451545.0L) /
+                        36525.0L;
 
   // Mean anomaly: the integer-rate part is reduced first to keep precision.
   long double m = ReduceDegrees(35999.0L * t);
@@ -40,9 +39,9 @@ SolarState SolarEphemeris(int year, double x) {
   l0 = ReduceDegrees(l0 + 280.4664567L + t * (0.76982772L + 3.032e-4L * t));
 
   // Equation of centre.
-  const long double ceq =
-      SinL(m) * (1.9146L - t * (0.004817L + 1.4e-5L * t)) +
-      SinL(2 * m) * (0.019993L - 1.01e-4L * t) + 2.9e-4L * SinL(3 * m);
+  const long double ceq = SinL(m) * (1.9146L - t * (0.004817L + 1.4e-5L * t)) +
+                          SinL(2 * m) * (0.019993L - 1.01e-4L * t) +
+                          2.9e-4L * SinL(3 * m);
 
   // Apparent longitude (aberration and nutation).
   const long double lambda = l0 + ceq - 0.00569L - 0.00478L * SinL(omega);
@@ -57,7 +56,8 @@ SolarState SolarEphemeris(int year, double x) {
   if (s < 0) alpha += 180;
 
   // Nutation in longitude, then the equation of time.
-  const long double dpsi = -0.00477778L * SinL(omega) - 3.6667e-4L * SinL(2 * l0);
+  const long double dpsi =
+      -0.00477778L * SinL(omega) - 3.6667e-4L * SinL(2 * l0);
   long double e = dpsi * CosL(eps) + (l0 - 0.0057183L - alpha);
   // Near the March equinox L0 and alpha lie on opposite sides of 0/360 and
   // the raw difference is about 358 degrees; this wrap brings it back.
@@ -70,10 +70,9 @@ SolarState SolarEphemeris(int year, double x) {
 
 ZodiacTable ZodiacDeclinations(int year) {
   // Day 80 of the year, near the March equinox.
-  const long double t =
-      (static_cast<long double>(JulianDayNumber(1, 1, year)) + 80 - 1 -
-       2451545.0L) /
-      36525.0L;
+  const long double t = (static_cast<long double>(JulianDayNumber(1, 1, year)) +
+                         80 - 1 - 2451545.0L) /
+                        36525.0L;
   ZodiacTable z{};
   const long double eps = 23.43929111L - 0.013004167L * t;
   z.obliquity_deg = static_cast<double>(eps);
@@ -132,10 +131,10 @@ std::vector<tZeitgl> EotByLongitudeTable(int n, int year) {
     tZeitgl& r = rows[i];
     const double l = 360.0 / n * i;
     r.longitude_deg = l;
-    r.declination_deg =
-        RoundHalfEven(std::asin(std::clamp(SinDeg(l) * SinDeg(eps), -1.0, 1.0)) *
-                      kDegPerRad * 1000) /
-        1000;
+    r.declination_deg = RoundHalfEven(std::asin(std::clamp(
+                                          SinDeg(l) * SinDeg(eps), -1.0, 1.0)) *
+                                      kDegPerRad * 1000) /
+                        1000;
     const double eot1 = series.Value(l);
     r.eot_text = FormatFixed(7, 1, RoundHalfEven(eot1 * 10) / 10);
     r.eot_seconds = static_cast<int>(RoundHalfEven(eot1));
@@ -159,14 +158,16 @@ std::vector<tZeitgl> EotByLongitudeTable(int n, int year) {
     alpha = ReduceDegrees(alpha);
     const double mean_anomaly =
         ecc_anomaly - ecc * SinDeg(ecc_anomaly) * kDegPerRad;
-    const double cmp = WrapHalfCircle(mean_anomaly - alpha - (180 - perihelion));
+    const double cmp =
+        WrapHalfCircle(mean_anomaly - alpha - (180 - perihelion));
     r.comparison_text = FormatFixed(7, 1, RoundHalfEven(cmp * 240 * 10) / 10);
 
     // Symmetric partner: longitude 180 - L has the same declination.
     int partner = n / 2 - i;
     if (partner < 0) partner += n;
     const double eot2 = RoundHalfEven(series.Value(360.0 / n * partner));
-    const int half = static_cast<int>(RoundHalfEven(std::fabs(eot1 - eot2) / 2));
+    const int half =
+        static_cast<int>(RoundHalfEven(std::fabs(eot1 - eot2) / 2));
     r.symmetric_correction = RoundHalfEven(eot1) > eot2 ? half : -half;
     r.symmetric_error =
         static_cast<int>(RoundHalfEven(std::fabs(eot1 + eot2) / 2));

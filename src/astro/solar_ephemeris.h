@@ -35,11 +35,11 @@ ZodiacTable ZodiacDeclinations(int year);
 
 // One row of the equation-of-time-by-longitude table.
 struct tZeitgl {
-  double longitude_deg;       // true longitude L of the sun
-  double declination_deg;     // rounded to 0.001
-  int eot_seconds;            // rounded equation of time (series)
-  int symmetric_correction;   // +-half the difference to the partner row
-  int symmetric_error;        // |EoT1 + EoT2| / 2, the approximation's error
+  double longitude_deg;         // true longitude L of the sun
+  double declination_deg;       // rounded to 0.001
+  int eot_seconds;              // rounded equation of time (series)
+  int symmetric_correction;     // +-half the difference to the partner row
+  int symmetric_error;          // |EoT1 + EoT2| / 2, the approximation's error
   std::string comparison_text;  // Kepler solution, seconds, width 7, 1 decimal
   std::string eot_text;         // series value, seconds, width 7, 1 decimal
   std::string eot_min_sec;      // series value as m:ss

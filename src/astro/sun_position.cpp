@@ -75,6 +75,18 @@ SunPlace SunPosition(int year, int day, double clock_hours, double latitude,
                       apply_eot);
 }
 
+SunPlace SunPositionForClock(TimeKind kind, int year, int day,
+                             double clock_hours, double latitude,
+                             double longitude, double zone_meridian) {
+  const bool local =
+      kind == TimeKind::kLocalApparent || kind == TimeKind::kLocalMean;
+  const bool apply_eot =
+      kind == TimeKind::kLocalMean || kind == TimeKind::kZone;
+  return SunPosition(year, day, clock_hours, latitude,
+                     local ? zone_meridian : longitude, zone_meridian,
+                     apply_eot);
+}
+
 SunPlace SunPositionNoonEphemeris(int year, int day, double clock_hours,
                                   double latitude, double longitude,
                                   double zone_meridian, bool apply_eot) {
@@ -95,8 +107,9 @@ AzimuthTime TimeForAzimuth(const Site& site, int day, int month, int year,
                            texts::Language language) {
   using platform::Caption;
   double a = azimuth == 0 ? 0.0001 : azimuth;
-  const int d = static_cast<int>(std::trunc(
-      ModifiedJulianDate(day, month, year, 0) - ModifiedJulianDate(0, 1, year, 0)));
+  const int d =
+      static_cast<int>(std::trunc(ModifiedJulianDate(day, month, year, 0) -
+                                  ModifiedJulianDate(0, 1, year, 0)));
   const SolarState sun0 = SolarEphemeris(year, d);
   const double dec0 = sun0.declination_deg;
 
@@ -105,12 +118,15 @@ AzimuthTime TimeForAzimuth(const Site& site, int day, int month, int year,
                        site.zone_meridian, true);
   };
 
-  // Bracket around apparent noon in zone time: the east half-day before it,
-  // the west half-day after it.
+  // Bracket around apparent noon t0 in zone time: the east half-day before
+  // it, the west half-day after it. t0 comes from the equation of time of
+  // 12 h UT, a few seconds off the true transit, so each bracket reaches a
+  // quarter hour past noon to hold azimuths right at the meridian.
   const double t0 =
       12 + (site.longitude - site.zone_meridian) / 15 - sun0.eot_deg / 15;
-  double t1 = a > 0 ? t0 : t0 - 12;
-  double t2 = a > 0 ? t0 + 12 : t0;
+  constexpr double kNoonMargin = 0.25;
+  double t1 = a > 0 ? t0 - kNoonMargin : t0 - 12;
+  double t2 = a > 0 ? t0 + 12 : t0 + kNoonMargin;
   if (site.latitude < dec0) std::swap(t1, t2);
 
   double a1 = azimuth_at(t1).azimuth_deg;
@@ -135,8 +151,8 @@ AzimuthTime TimeForAzimuth(const Site& site, int day, int month, int year,
   // than the tolerances below need.
   double tm = (t1 + t2) / 2;
   double width = std::fabs(a2 - a1);
-  for (int step = 0; step < 200 && width >= 0.002 && std::fabs(t1 - t2) >= 1e-10;
-       ++step) {
+  for (int step = 0;
+       step < 200 && width >= 0.002 && std::fabs(t1 - t2) >= 1e-10; ++step) {
     tm = (t1 + t2) / 2;
     double am = azimuth_at(tm).azimuth_deg;
     if (a * am < 0 && !(a1 <= am && am <= a2)) am -= Sign(am) * 360;
@@ -162,20 +178,8 @@ AzimuthTime TimeForAzimuth(const Site& site, int day, int month, int year,
     ui.Message(Caption::kProblem, texts::MessageText(24, language));
     return result;
   }
-  // hh:mm:ss; seconds that round up to a full hour carry into the hour.
-  double hours = std::trunc(tm);
-  long long s = std::llround((tm - hours) * 3600);
-  if (s >= 3600) {
-    hours += 1;
-    s -= 3600;
-  }
-  std::string text = FormatFixed(3, 0, hours) + ":";
-  if (s < 600) text += "0";
-  text += std::to_string(s / 60) + ":";
-  if (s % 60 < 10) text += "0";
-  text += std::to_string(s % 60) + "  hh:mm:ss";
   result.found = true;
-  result.text = text;
+  result.text = FormatClockSeconds(tm) + "  hh:mm:ss";
   return result;
 }
 
@@ -211,14 +215,14 @@ GeometricDay GeometricRiseSet(int year, int day, double meridian,
   g.declination_deg = dec;
   g.rising_time = 12 - rh.hour_angle_deg / 15;
   g.setting_time = 12 + rh.hour_angle_deg / 15;
-  g.rising_azimuth_deg = SunPositionNoonEphemeris(year, day, g.rising_time,
-                                                  latitude, meridian, meridian,
-                                                  false)
-                             .azimuth_deg;
-  g.setting_azimuth_deg = SunPositionNoonEphemeris(year, day, g.setting_time,
-                                                   latitude, meridian,
-                                                   meridian, false)
-                              .azimuth_deg;
+  g.rising_azimuth_deg =
+      SunPositionNoonEphemeris(year, day, g.rising_time, latitude, meridian,
+                               meridian, false)
+          .azimuth_deg;
+  g.setting_azimuth_deg =
+      SunPositionNoonEphemeris(year, day, g.setting_time, latitude, meridian,
+                               meridian, false)
+          .azimuth_deg;
   return g;
 }
 
@@ -248,13 +252,16 @@ double Atan2Deg(double y, double x) {
 PolarStyle PolarStyleGeometry(double inclination, double declination,
                               double latitude) {
   const double i = inclination, d = declination, phi = latitude;
-  const double s = SinDeg(phi) * CosDeg(i) - CosDeg(phi) * SinDeg(i) * CosDeg(d);
+  const double s =
+      SinDeg(phi) * CosDeg(i) - CosDeg(phi) * SinDeg(i) * CosDeg(d);
   const double height =
       std::fabs(s) >= 1 ? Sign(s) * 90 : std::asin(s) * kDegPerRad;
-  const double u = Atan2Deg(SinDeg(i) * SinDeg(d),
-                            CosDeg(phi) * CosDeg(i) + SinDeg(i) * SinDeg(phi) * CosDeg(d));
-  const double v = Atan2Deg(CosDeg(phi) * SinDeg(d),
-                            SinDeg(phi) * SinDeg(i) + CosDeg(phi) * CosDeg(d) * CosDeg(i));
+  const double u =
+      Atan2Deg(SinDeg(i) * SinDeg(d),
+               CosDeg(phi) * CosDeg(i) + SinDeg(i) * SinDeg(phi) * CosDeg(d));
+  const double v =
+      Atan2Deg(CosDeg(phi) * SinDeg(d),
+               SinDeg(phi) * SinDeg(i) + CosDeg(phi) * CosDeg(d) * CosDeg(i));
   return {height, u, v};
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "astro/time_scales.h"
 #include "platform/ui.h"
 #include "texts/language.h"
 
@@ -38,6 +39,14 @@ struct SunPlace {
 SunPlace SunPosition(int year, int day, double clock_hours, double latitude,
                      double longitude, double zone_meridian, bool apply_eot);
 
+// SunPosition for a clock time of the given kind: zone time with the real
+// longitude and E; local mean time with longitude = zone meridian and E;
+// local apparent time with longitude = zone meridian and no E; apparent
+// time of the zone meridian with the real longitude and no E.
+SunPlace SunPositionForClock(TimeKind kind, int year, int day,
+                             double clock_hours, double latitude,
+                             double longitude, double zone_meridian);
+
 // As SunPosition, but declination and E are those of 12 h zone time.
 SunPlace SunPositionNoonEphemeris(int year, int day, double clock_hours,
                                   double latitude, double longitude,
@@ -55,10 +64,10 @@ struct Site {
 };
 
 struct AzimuthTime {
-  bool found;            // false when no time could be found
-  double zone_time;      // hours (may exceed 24 for a time after midnight)
-  std::string text;      // "hh:mm:ss  hh:mm:ss" form, empty when not found
-  double altitude_deg;   // altitude at that time
+  bool found;           // false when no time could be found
+  double zone_time;     // hours (may exceed 24 for a time after midnight)
+  std::string text;     // "hh:mm:ss  hh:mm:ss" form, empty when not found
+  double altitude_deg;  // altitude at that time
 };
 
 // The zone time at which the sun reaches `azimuth` on the given date, by
@@ -109,8 +118,8 @@ double Atan2Deg(double y, double x);
 
 struct PolarStyle {
   double style_height_deg;  // height of the polar style above the plane
-  double u_deg;  // difference of longitude of the style
-  double v_deg;  // substyle angle
+  double u_deg;             // difference of longitude of the style
+  double v_deg;             // substyle angle
 };
 
 // Polar style of a plane of inclination i (0 horizontal, 90 vertical) and

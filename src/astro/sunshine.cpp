@@ -94,7 +94,9 @@ SunshineIntervals SunshineOfDay(double inclination, double declination_plane,
     for (int j = 0; j < np; ++j) {
       const double s = std::max(hs[i].start, ps[j].start);
       const double e = std::min(hs[i].end, ps[j].end);
-      if (e > s) found[n++] = {s, e};
+      // Slivers from rounding where the two boundaries coincide (a plane
+      // facing straight down meets the horizon) are no sunshine.
+      if (e - s > 1e-7) found[n++] = {s, e};
     }
   }
   // At most four pieces: a plain insertion sort by start.
@@ -127,6 +129,9 @@ FirstLastLightResult FirstLastLight(double offset, double inclination,
   for (int k = 0; k < kDays; ++k) {
     const double dec =
         k == 0 ? obliquity : (k == kDays - 1 ? -obliquity : 23.5 - 0.05 * k);
+    // The grid runs to +-23.45; a year whose obliquity is smaller never
+    // sees the declinations beyond it.
+    if (std::fabs(dec) > std::fabs(obliquity)) continue;
     const SunshineIntervals day =
         SunshineOfDay(inclination, declination_plane, latitude, dec);
     for (int j = 0; j < day.count; ++j) {

@@ -32,7 +32,8 @@ struct FirstLastLightResult {
 };
 
 // Scans the declinations +obliquity, 23.45, 23.40, ..., -23.45, -obliquity
-// (941 days' worth) and aggregates the sunshine periods of the year.
+// (941 days' worth; grid values beyond +-obliquity are skipped) and
+// aggregates the sunshine periods of the year.
 // `obliquity` is the year's obliquity rounded to 0.01 degree; `offset` (an
 // hour angle in degrees) is added to every result.
 FirstLastLightResult FirstLastLight(double offset, double inclination,

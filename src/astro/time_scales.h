@@ -2,6 +2,16 @@
 
 namespace lumtar::astro {
 
+// The clock in which a time of day is given. The calculator offers the
+// first three; dial constructions also use the apparent time of the zone
+// meridian.
+enum class TimeKind {
+  kLocalApparent,
+  kLocalMean,
+  kZone,
+  kZoneApparent,
+};
+
 // Clock conventions. Longitudes and zone meridians are degrees west
 // positive, east negative; times are hours; the equation of time E is in
 // degrees (apparent minus mean; 4 minutes of time per degree). Zone time is
@@ -40,6 +50,13 @@ inline double HourAngleOfApparentTime(double local_apparent_time) {
 // Universal time of a zone time: UT = ZT + lambda_z/15.
 inline double UniversalTime(double zone_time, double zone_meridian) {
   return zone_time + zone_meridian / 15.0;
+}
+
+// Julian date of zone time T on the date whose day number is `jdn`:
+// JDN + (T + lambda_z/15 - 12)/24.
+inline double JulianDateOfZoneTime(double jdn, double zone_time,
+                                   double zone_meridian) {
+  return jdn + (zone_time + zone_meridian / 15.0 - 12.0) / 24.0;
 }
 
 }  // namespace lumtar::astro

@@ -2,13 +2,39 @@
 
 #include <iostream>
 
+#include "cli/astro_commands.h"
+
 namespace lumtar::cli {
+namespace {
+
+const char kUsage[] =
+    "usage: lumtar-cli COMMAND [OPTIONS]   (lumtar-cli COMMAND --help)\n"
+    "commands:\n"
+    "  sun           altitude, azimuth, declination and equation of time\n"
+    "  riseset       rise and set of sun and moon, twilight\n"
+    "  azimuth-time  the time at which the sun reaches an azimuth\n"
+    "Angles: longitudes and zone meridians west positive, east negative\n"
+    "(or a trailing E/W); latitude north positive (or N/S); azimuth 0 south,\n"
+    "west positive.\n";
+
+}  // namespace
 
 int RunCommand(const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
-  (void)args;
-  (void)out;
-  err << "lumtar-cli: no command\n";
+  if (args.empty()) {
+    err << kUsage;
+    return 2;
+  }
+  const std::string& command = args[0];
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "--help" || command == "-h" || command == "help") {
+    out << kUsage;
+    return 0;
+  }
+  if (command == "sun") return RunSunCommand(rest, out, err);
+  if (command == "riseset") return RunRiseSetCommand(rest, out, err);
+  if (command == "azimuth-time") return RunAzimuthTimeCommand(rest, out, err);
+  err << "lumtar-cli: unknown command '" << command << "'\n" << kUsage;
   return 2;
 }
 

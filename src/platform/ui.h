@@ -33,8 +33,8 @@ class Ui {
 
   // File choice; nullopt when the user cancels. `filter` is a list such as
   // "HPGL files (*.plt)".
-  virtual std::optional<std::string> ChooseOpenFile(std::string_view title,
-                                                    std::string_view filter) = 0;
+  virtual std::optional<std::string> ChooseOpenFile(
+      std::string_view title, std::string_view filter) = 0;
   virtual std::optional<std::string> ChooseSaveFile(
       std::string_view title, std::string_view filter,
       std::string_view suggested_name) = 0;

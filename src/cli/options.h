@@ -1,0 +1,54 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lumtar::cli {
+
+// A malformed or out-of-range argument; what() is the one-line message.
+class ArgumentError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// "--name value" pairs and "--flag" switches of one command. Unknown names,
+// missing values and repeated options are argument errors.
+class Options {
+ public:
+  Options(const std::vector<std::string>& args,
+          const std::set<std::string>& valued,
+          const std::set<std::string>& flags);
+
+  bool Has(const std::string& name) const;
+  std::optional<std::string> Get(const std::string& name) const;
+  std::string Require(const std::string& name) const;
+
+ private:
+  std::map<std::string, std::string> values_;
+};
+
+// Angle in degrees in [min, max]; a trailing hemisphere letter states the
+// side: `positive` is the letter that keeps the sign (W for longitudes, N
+// for latitudes), `negative` the one that flips it (E, S).
+double ParseAngle(const std::string& name, const std::string& text, double min,
+                  double max, char positive, char negative);
+
+// Plain real number in [min, max].
+double ParseReal(const std::string& name, const std::string& text, double min,
+                 double max);
+
+struct Date {
+  int year, month, day;
+};
+// "YYYY-MM-DD" with a year in 1300..2500 and a day that exists in that
+// month (Julian leap years before the calendar reform).
+Date ParseDate(const std::string& name, const std::string& text);
+
+// "hh:mm", "hh:mm:ss" or decimal hours, in [0, 24].
+double ParseClock(const std::string& name, const std::string& text);
+
+}  // namespace lumtar::cli
