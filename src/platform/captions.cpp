@@ -1,22 +1,29 @@
 #include "platform/captions.h"
 
+#include "texts/captions.h"
+
 namespace lumtar::platform {
 
 std::string_view CaptionText(Caption caption, texts::Language language) {
-  const bool german = language == texts::Language::kGerman;
+  texts::CaptionPair pair = texts::CaptionPair::kWarning;
   switch (caption) {
     case Caption::kWarning:
-      return german ? "LUMTAR.EXE - Warnung!" : "LUMTAR.EXE - Warning!";
+      pair = texts::CaptionPair::kWarning;
+      break;
     case Caption::kError:
-      return german ? "LUMTAR.EXE - Fehler!" : "LUMTAR.EXE - Error!";
+      pair = texts::CaptionPair::kError;
+      break;
     case Caption::kInformation:
-      return "LUMTAR.EXE - Information!";
+      pair = texts::CaptionPair::kInformation;
+      break;
     case Caption::kProblem:
-      return "LUMTAR.EXE - Problem!";
+      pair = texts::CaptionPair::kProblem;
+      break;
     case Caption::kQuestion:
-      return german ? "LUMTAR.EXE - Was nun?" : "LUMTAR.EXE - Question";
+      pair = texts::CaptionPair::kQuestion;
+      break;
   }
-  return {};
+  return texts::CaptionPairText(pair, language);
 }
 
 }  // namespace lumtar::platform

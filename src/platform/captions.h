@@ -7,7 +7,8 @@
 
 namespace lumtar::platform {
 
-// The message-box caption text of `caption` in `language`.
+// The message-box caption text of `caption` in `language`, from the caption
+// pairs of the language tables.
 std::string_view CaptionText(Caption caption, texts::Language language);
 
 }  // namespace lumtar::platform

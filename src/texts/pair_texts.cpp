@@ -1,71 +1,45 @@
 #include "texts/pair_texts.h"
 
-#include <array>
+#include "texts/text_data.h"
 
 namespace lumtar::texts {
 namespace {
 
-struct PairEntry {
-  int entry;
-  const char* german;
-  const char* english;
-};
-
-// The entries the astronomy and formatting routines show. The full tables
-// of the program vocabulary replace this list with the same lookup.
-constexpr PairEntry kMessages[] = {
-    {4, "Das ist keine reelle Zahl.", "This is not a real number !"},
-    {13, " Wert muss im Intervall liegen", " Value has to be within Interval"},
-    {24, "Keine Lösung gefunden!", "Cannot find solution!"},
-    {25, "Fehler bei Umwandlung in String!",
-     "Error in conversion into string!"},
-    {26,
-     "Dieses Kalenderdatum existiert nicht. 1582/10/15 ist der korrigierte "
-     "Wert für die Berechnung!",
-     "This date does not exist. Correction to 15/10/1582 is is done for "
-     "calculation!"},
-    {31, "Fehler! Das Ergebnis ist wahrscheinlich falsch.",
-     "Error! The result is probably false."},
-    {32, " ", " "},
-    {44,
-     "Es gibt nicht immer eine Lösung, weil\r\n"
-     "die Sonne in dieser Breite nicht jeden\r\n"
-     "Azimut erreicht (|Breite| < |Deklination|).",
-     "There does not always exist a solution, because\r\n"
-     "the sun does not reach every azimuth\r\n"
-     "at this latitude (|latitude| < |declination|)."},
-};
-
-constexpr PairEntry kPhrases[] = {
-    {34, "bürgerl. (0.83°-6°)", "civil (0.83°-6°)"},
-    {35, "nautisch (6°-12°)", "nautical (6°-12°)"},
-    {36, "astronom.(12°-18°)", "astronom.(12°-18°)"},
-    {68, "immer sichtbar", " always seen  "},
-    {69, "  immer hell  ", "always bright "},
-    {70, " nie sichtbar ", " not visible  "},
-    {71, " immer dunkel ", " always  dark "},
-    {227, "An manchen Tagen kein Sonnenauf-/untergang!",
-     "On some days no sun rise/set!"},
-};
-
-template <std::size_t N>
-std::string_view Find(const PairEntry (&table)[N], int entry,
-                      Language language) {
-  for (const auto& e : table) {
-    if (e.entry == entry)
-      return language == Language::kGerman ? e.german : e.english;
+constexpr TableId TableOf(PairTable table) {
+  switch (table) {
+    case PairTable::kTitle:
+      return TableId::kTitle;
+    case PairTable::kPhrase:
+      return TableId::kPhrase;
+    case PairTable::kMessage:
+      return TableId::kMessage;
   }
-  return {};
+  return TableId::kMessage;
 }
 
 }  // namespace
 
+std::optional<std::string_view> FindPairText(PairTable table, int entry,
+                                             Language language) {
+  const std::optional<TextEntry> found = FindEntry(TableOf(table), entry);
+  if (!found) return std::nullopt;
+  return Select(*found, language);
+}
+
+std::string_view PairText(PairTable table, int entry, Language language) {
+  return EntryText(TableOf(table), entry, language);
+}
+
 std::string_view MessageText(int entry, Language language) {
-  return Find(kMessages, entry, language);
+  return PairText(PairTable::kMessage, entry, language);
 }
 
 std::string_view PhraseText(int entry, Language language) {
-  return Find(kPhrases, entry, language);
+  return PairText(PairTable::kPhrase, entry, language);
+}
+
+std::string_view TitleText(int entry, Language language) {
+  return PairText(PairTable::kTitle, entry, language);
 }
 
 std::string TwoLineMessage(int a, int b, Language language) {
@@ -73,6 +47,14 @@ std::string TwoLineMessage(int a, int b, Language language) {
   text += "\n\r";
   text += MessageText(b, language);
   return text;
+}
+
+std::vector<std::string_view> TitleList(int first, int last,
+                                        Language language) {
+  std::vector<std::string_view> list;
+  for (int entry = first; entry <= last; ++entry)
+    list.push_back(PhraseText(entry, language));
+  return list;
 }
 
 }  // namespace lumtar::texts
