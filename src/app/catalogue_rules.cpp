@@ -7,6 +7,7 @@
 #include "astro/field_readers.h"
 #include "astro/pascal_math.h"
 #include "model/catalogue.h"
+#include "texts/text_table.h"
 
 namespace lumtar::app {
 

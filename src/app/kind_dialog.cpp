@@ -6,6 +6,7 @@
 #include "app/parameter_dialog.h"
 #include "astro/field_readers.h"
 #include "model/catalogue.h"
+#include "texts/text_table.h"
 
 namespace lumtar::app {
 
@@ -143,6 +144,7 @@ std::string BeforePoint(const std::string& s) {
 
 bool KindDialogModel::Close() {
   const bool de = model_.Language == Language::kGerman;
+  const Language lang = model_.Language;
   auto& p = model_.parameters;
   bool ok = true;
   focus.reset();
@@ -150,11 +152,7 @@ bool KindDialogModel::Close() {
   // 1. Wall declination.
   const auto wall = astro::ParseDecimal(wall_declination_);
   if (!wall || std::fabs(*wall) > 180) {
-    ui_.Message(Caption::kProblem,
-                de ? "Die Wandabweichung muss zwischen [-180 \xC2\xB0 ... "
-                     "+180 \xC2\xB0] liegen !"
-                   : "Deviation of wall must be in between [-180 \xC2\xB0 ... "
-                     "+180 \xC2\xB0] !");
+    ui_.Message(Caption::kProblem, texts::RawText(1126, lang));
     wall_declination_.clear();
     focus = Field::kWallDeclination;
     ok = false;
@@ -165,13 +163,9 @@ bool KindDialogModel::Close() {
   // 2. Inclination.
   const auto incl = astro::ParseDecimal(inclination_);
   if (ok && (!incl || *incl < 0 || *incl > 175)) {
-    ui_.Message(Caption::kProblem,
-                de ? "Die Neigung muss zwischen [0 \xC2\xB0 ... +175 \xC2\xB0] "
-                     "liegen. \r\nF\xC3\xBCr die Neigung 0 Grad "
-                     "\"Horizontalsonnenuhr\" w\xC3\xA4hlen"
-                   : "The inclination has to be in between [0 \xC2\xB0 ... "
-                     "+175 \xC2\xB0]. \r\nFor inclination 0 degrees select "
-                     "\"horizontal sundial\"");
+    ui_.Message(Caption::kProblem, std::string(texts::RawText(1127, lang)) +
+                                       "\r\n" +
+                                       std::string(texts::RawText(1128, lang)));
     focus = Field::kInclination;
     ok = false;
   } else if (ok) {
@@ -216,11 +210,8 @@ bool KindDialogModel::Close() {
                               habermel_diameter_, ui_, std::nullopt,
                               &rewrite)) {
             ui_.Message(Caption::kWarning,
-                        de ? " Zeiger ist zu hoch!  Erlaubtes Maximum\r\n"
-                             " f\xC3\xBCr den resultierenden Durchmesser ist "
-                             "200 mm. "
-                           : " Gnomon is to heigh!  Allowed maximum\r\n for "
-                             "resulting dial diameter is 200 mm. ");
+                        std::string(texts::RawText(1129, lang)) + "\r\n" +
+                            std::string(texts::RawText(1130, lang)));
             focus = Field::kHabermelDiameter;
             ok = false;
           } else {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "texts/text_table.h"
+
 namespace lumtar::app {
 
 void ResetColours(model::Model& model) { model.Colors = model::kDefaultColors; }
@@ -36,37 +38,42 @@ void UpdateColourRoleBlock(model::Model& model) {
 
 std::string_view ColourPanelTitle(char kind, bool umbrella,
                                   texts::Language language) {
-  const bool de = language == texts::Language::kGerman;
+  int id = 1701;
   switch (kind) {
     case 'q':
-      return de ? "Vertikale H\xC3\xB6henuhr" : "Vertical Altitude Dial";
+      id = 1703;
+      break;
     case 'a':
-      return de ? "Azimutale Sonnenuhr" : "Azimuthal Sundial";
+      id = 1727;
+      break;
     case 'z':
-      return de ? "Zylindersonnenuhr" : "Cylinder Sundial";
+      id = 1704;
+      break;
     case 'k':
-      return de ? "Horizontale H\xC3\xB6hensonnenuhr"
-                : "Horizontal Altitude Sundial";
+      id = 1705;
+      break;
     case 'r':
-      return de ? "Ringsonnenuhr (Bauernring) "
-                : "Ring Sundial (Farmers\xC2\xB4 Ring) ";
+      id = 1706;
+      break;
     case 'c':
-      return de ? "Komprimierte Sonnenuhr" : "Compressed Sundial";
+      id = 1707;
+      break;
     case 'm':
-      return de ? "Mittlere-Zeit-Sonnenuhr" : "Mean Time Sundial";
+      id = 1708;
+      break;
     case 'w':
     case 'p':
-      return de ? "Sawyer-Sonnenuhren" : "Sawyer Sundials";
+      id = 1728;
+      break;
     default:
-      if (umbrella) return de ? "\"Schirm\"-Sonnenuhr" : "\"Umbrella\"-dial";
-      return de ? " Horizontal-/ Vertikal-/ geneigte Sonnenuhr"
-                : " Horizontal/ Vertical/ Inclining Sundial";
+      id = umbrella ? 1702 : 1701;
+      break;
   }
+  return texts::RawText(id, language);
 }
 
 std::string ColourPanelHeading(const model::Model& model) {
-  const bool de = model.Language == texts::Language::kGerman;
-  std::string h = de ? " Farben f\xC3\xBCr " : " Colors for ";
+  std::string h = " " + std::string(texts::RawText(1709, model.Language));
   h += ColourPanelTitle(model.DialKind, model.selectors.UmbrellaFlag != 0,
                         model.Language);
   h += ":";

@@ -8,6 +8,7 @@
 #include "astro/pascal_math.h"
 #include "model/catalogue.h"
 #include "texts/pair_texts.h"
+#include "texts/text_table.h"
 
 namespace lumtar::app {
 
@@ -21,12 +22,8 @@ const char* NameOf(const FieldSpec& s, Language l) {
 }
 
 std::string HabermelWarning(Language l) {
-  // The largest diameter the page accepts is 200 mm.
-  if (l == Language::kGerman)
-    return " Zeiger ist zu hoch!  Erlaubtes Maximum\r\n f\xC3\xBCr den "
-           "resultierenden Durchmesser ist 200 mm. ";
-  return " Gnomon is to heigh!  Allowed maximum\r\n for resulting dial "
-         "diameter is 200 mm. ";
+  return std::string(texts::RawText(1129, l)) + "\r\n" +
+         std::string(texts::RawText(1130, l));
 }
 
 }  // namespace
@@ -163,10 +160,8 @@ bool ParameterDialogModel::Leave(ParamField field) {
 
 bool ParameterDialogModel::CheckUmbrella() {
   const auto& p = model_.parameters;
-  const bool de = language() == Language::kGerman;
   if (p.GnomonHeight <= 0) {
-    ui_.Message(Caption::kProblem, de ? "Die Stabh\xC3\xB6he muss positiv sein!"
-                                      : "The rod height must be positive!");
+    ui_.Message(Caption::kProblem, texts::RawText(1134, language()));
     focus = ParamField::kUmbrellaRod;
     return false;
   }
@@ -174,18 +169,13 @@ bool ParameterDialogModel::CheckUmbrella() {
   const double r = p.UmbrellaDiskRatio;
   // A zero disk is refused before anything divides by it.
   if (r == 0) {
-    ui_.Message(Caption::kError, de ? "Kreisradius = 0  ist nicht erlaubt"
-                                    : "Circle radius = 0  is not allowed");
+    ui_.Message(Caption::kError, texts::RawText(1131, language()));
     focus = ParamField::kUmbrellaDiskPercent;
     return false;
   }
   // From 90 degrees on the construction would draw nothing.
   if (p.Inclination >= 90 || astro::TanDeg(p.Inclination) >= 1 / std::fabs(r)) {
-    ui_.Message(Caption::kWarning,
-                de ? "Diese Neigung der Ebene ist f\xC3\xBCr den gegebenen "
-                     "Scheibenradius nicht m\xC3\xB6glich !"
-                   : "This plane inclinition is not possible for the given "
-                     "disk radius !");
+    ui_.Message(Caption::kWarning, texts::RawText(1132, language()));
     focus = ParamField::kUmbrellaInclination;
     return false;
   }
@@ -203,9 +193,7 @@ bool ParameterDialogModel::Close() {
   }
   if (ok && page_ == model::ParameterPage::kUmbrella) ok = CheckUmbrella();
   if (!ok) {
-    ui_.Message(Caption::kError, language() == Language::kGerman
-                                     ? "Bitte Eingabefehler korrigieren !"
-                                     : "Please correct error in input !");
+    ui_.Message(Caption::kError, texts::RawText(1133, language()));
   }
   model_.ParametersValid = ok;
   return ok;

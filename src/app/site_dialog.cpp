@@ -5,6 +5,7 @@
 #include "astro/calendar.h"
 #include "astro/field_readers.h"
 #include "astro/format.h"
+#include "texts/text_table.h"
 
 namespace lumtar::app {
 
@@ -49,12 +50,9 @@ const Names& NamesOf(Language l) {
 }
 
 std::string ZoneQuestion(Language l) {
-  if (l == Language::kGerman)
-    return "Der Unterschied zwischen Zonenmeridian\r\n und geographischer "
-           "L\xC3\xA4nge ist gr\xC3\xB6\xC3\x9F"
-           "er als 15 Grad!\r\nSind diese Werte richtig?";
-  return "The difference between zone meridian\r\n and longitude is more than "
-         "15 deg!\r\nAre these values correct?";
+  return std::string(texts::RawText(1694, l)) + "\r\n" +
+         std::string(texts::RawText(1695, l)) + "\r\n" +
+         std::string(texts::RawText(1696, l));
 }
 
 // Differences beyond this many degrees between zone meridian and
