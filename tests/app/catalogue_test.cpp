@@ -7,6 +7,7 @@
 #include "app/catalogue_rules.h"
 #include "app/kind_dialog.h"
 #include "app/parameter_dialog.h"
+#include "dials/date_lines.h"
 #include "astro/pascal_math.h"
 #include "platform/scripted_ui.h"
 
@@ -265,14 +266,14 @@ TEST(ParameterDialog, RingChoiceSetsBandAndOffsetRange) {
 TEST(DeclinationLineDates, ModesLabelsAndJulianDayCounts) {
   model::Model m;
   ScriptedUi ui;
-  auto dates = DeclinationLineDates(m, ui);
+  auto dates = dials::DeclinationLineDates(m, ui);
   ASSERT_EQ(dates.size(), 7u);
   EXPECT_EQ(dates[0].label, "21.6.");
   EXPECT_EQ(dates[6].label, "22.12.");
   EXPECT_EQ(dates[0].day_count, 173);  // 2020 is a leap year
 
   m.options.DateLineMode = '1';
-  dates = DeclinationLineDates(m, ui);
+  dates = dials::DeclinationLineDates(m, ui);
   ASSERT_EQ(dates.size(), 13u);
   EXPECT_EQ(dates[1].label, " 7.7.");
   EXPECT_EQ(dates[12].label, "22.12.");
@@ -282,7 +283,7 @@ TEST(DeclinationLineDates, ModesLabelsAndJulianDayCounts) {
   m.options.DateLineMode = '2';
   m.parameters.Year = 1500;
   m.DateLineList = {"21/06    ( Sommer )", "3x/02", "01/03"};
-  dates = DeclinationLineDates(m, ui);
+  dates = dials::DeclinationLineDates(m, ui);
   ASSERT_EQ(dates.size(), 2u);
   EXPECT_EQ(dates[0].label, "21.06.");
   EXPECT_EQ(dates[0].day_count, 173);
@@ -291,12 +292,12 @@ TEST(DeclinationLineDates, ModesLabelsAndJulianDayCounts) {
   EXPECT_EQ(ui.shown[0].text, "3x/02 : Fehler im Datum!");
 
   m.DateLineList.clear();
-  dates = DeclinationLineDates(m, ui);
+  dates = dials::DeclinationLineDates(m, ui);
   ASSERT_EQ(dates.size(), 3u);
   EXPECT_EQ(dates[2].label, "21.12.");
 
   m.options.DateLineMode = '3';
-  EXPECT_TRUE(DeclinationLineDates(m, ui).empty());
+  EXPECT_TRUE(dials::DeclinationLineDates(m, ui).empty());
   EXPECT_EQ(DateLineModeOfListIndex(4), '2');
 }
 
