@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "dials/pen_sink.h"
+#include "dials/planar_geometry.h"
+#include "model/model.h"
+#include "platform/ui.h"
+
+namespace lumtar::dials {
+
+// The line families of the planar dials, sampled as the constructions draw
+// them. Each writes its lines into `pen` and returns nothing else unless
+// stated; messages (latitude limits, bad dates) go through `ui`.
+
+// Date lines of the declination-line mode (zodiac declinations, the 7th
+// and 22nd, the user's dates).
+void TraceDeclinationLines(const PlanarSetup& s, const model::Model& model,
+                           PenSink& pen, platform::Ui& ui);
+
+// Date lines of the days whose length is a whole number of hours.
+void TraceSunshineLines(const PlanarSetup& s, PenSink& pen);
+
+// Apparent-time hour lines (days 171..365) or mean-time lines with the
+// equation of time (days 1..363, figure-eights), with their subdivisions.
+void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
+                    PenSink& pen);
+
+// The figure-eight of AnalemmaHour with its day marks.
+void TraceAnalemma(const PlanarSetup& s, const model::Model& model,
+                   PenSink& pen);
+
+// Temporal (unequal) hours, with their extension beyond the solstices.
+// Refused with a message above 66 degrees of latitude.
+void TraceTemporalHours(const PlanarSetup& s, const model::Model& model,
+                        PenSink& pen, platform::Ui& ui);
+
+// Babylonian and Italian hours; the points of 21 September of the even
+// hours are returned for their labels. Refused above 65 degrees.
+struct HourLabelPoint {
+  bool italian;
+  int hour;
+  Point at;
+};
+std::vector<HourLabelPoint> TraceBabylonianItalianHours(
+    const PlanarSetup& s, const model::Model& model, PenSink& pen,
+    platform::Ui& ui);
+
+// Lines of equal sun altitude.
+void TraceAltitudeLines(const PlanarSetup& s, const model::Model& model,
+                        PenSink& pen);
+
+// The horizon line of vertical and inclined planes (y of the line), when
+// the plane has one inside the page.
+std::optional<double> HorizonLineY(const PlanarSetup& s);
+
+// Foot point F of the polar style.
+Point FootPoint(const PlanarSetup& s);
+
+}  // namespace lumtar::dials
