@@ -212,7 +212,7 @@ std::string Converter::ScientificWidth(double v) {
       m /= 10;
     }
   }
-  std::string s = FastFixed(0, 1, m);
+  std::string s = FastFixed(1, 1, m);
   s += exponent < 0 ? "E-" : "E+";
   std::string e = std::to_string(std::abs(exponent));
   s += std::string(4 - std::min<std::size_t>(4, e.size()), '0') + e;

@@ -19,7 +19,7 @@ constexpr double kAscent = 0.905;
 std::string Num(int v) { return std::to_string(v); }
 
 std::string Decimal(double v, int decimals) {
-  return astro::FormatFixed(0, decimals, v);
+  return astro::FormatFixed(decimals, decimals, v);
 }
 
 // Length of the UTF-8 sequence that starts with `lead`, 0 when it cannot
