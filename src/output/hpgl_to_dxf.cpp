@@ -270,7 +270,7 @@ bool Converter::ReadNumber(std::string_view& rest, Coord& out, bool divide) {
   std::size_t j = i;
   while (j < rest.size() && IsNumberChar(rest[j])) ++j;
   if (j == i) {
-    messages_.push_back(ParameterErrorText(mnemonic_, rest));
+    messages_.push_back(ParameterErrorText(mnemonic_, rest.substr(i)));
     while (i < rest.size() && !(rest[i] == '-' || rest[i] == '.' ||
                                 (rest[i] >= '0' && rest[i] <= '9')))
       ++i;
