@@ -24,23 +24,24 @@ void AppendFixed(std::string& out, int width, int decimals, double x) {
     return;
   }
   std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
-  char digits[32];
-  int len = 0;
+  const bool zero = n == 0;
+  // Digits from the right: decimals, point, whole part, sign.
+  char buf[48];
+  char* end = buf + sizeof buf;
+  char* p = end;
   for (int i = 0; i < decimals; ++i) {
-    digits[len++] = static_cast<char>('0' + n % 10);
+    *--p = static_cast<char>('0' + n % 10);
     n /= 10;
   }
-  if (decimals > 0) digits[len++] = '.';
+  if (decimals > 0) *--p = '.';
   do {
-    digits[len++] = static_cast<char>('0' + n % 10);
+    *--p = static_cast<char>('0' + n % 10);
     n /= 10;
   } while (n > 0);
-  bool zero = true;
-  for (int i = 0; i < len; ++i)
-    if (digits[i] != '0' && digits[i] != '.') zero = false;
-  if (x < 0 && !zero) digits[len++] = '-';
-  for (int i = len; i < width; ++i) out += ' ';
-  while (len > 0) out += digits[--len];
+  if (x < 0 && !zero) *--p = '-';
+  const int len = static_cast<int>(end - p);
+  if (len < width) out.append(static_cast<std::size_t>(width - len), ' ');
+  out.append(p, static_cast<std::size_t>(len));
 }
 
 std::string FastFixed(int width, int decimals, double x) {

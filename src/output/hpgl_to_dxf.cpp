@@ -145,7 +145,7 @@ class Converter {
   void BeginPairs();
   void Pairs(std::string_view params);
   void Pair(Coord x, Coord y);
-  void DrawTo(const Pos& target);
+  void DrawTo(Pos&& target);
   int Outcode(const Pos& p) const;
   void Clip(Pos& p, const Pos& other) const;
   void EnsurePosition();
@@ -190,6 +190,7 @@ class Converter {
   bool pen_down_ = false;
   bool open_ = false;
   std::string open_layer_;
+  std::string vertex_prefix_;
   bool converted_ = false;
 
   // The command being read.
@@ -237,21 +238,18 @@ void Converter::StartPolyline(bool rectangle) {
   Line("  0");
   open_ = true;
   open_layer_ = layer;
+  vertex_prefix_ = "VERTEX\r  8\r" + layer + "\r 62\r" + pen_ + "\r  6\r" +
+                   line_type_ + "\r 10\r";
 }
 
 void Converter::Vertex(const Pos& p) {
-  Line("VERTEX");
-  Line("  8");
-  Line(open_layer_);
-  Line(" 62");
-  Line(pen_);
-  Line("  6");
-  Line(line_type_);
-  Line(" 10");
-  Line(p.x.text);
-  Line(" 20");
-  Line(p.y.text);
-  Line("0");
+  // VERTEX, layer, pen, line type, x, y: the fixed part is made once per
+  // polyline.
+  out_ += vertex_prefix_;
+  out_ += p.x.text;
+  out_ += "\r 20\r";
+  out_ += p.y.text;
+  out_ += "\r0\r";
 }
 
 void Converter::EndPolyline() {
@@ -284,11 +282,13 @@ bool Converter::ReadNumber(std::string_view& rest, Coord& out, bool divide) {
     double v = 0;
     if (!ParseNumber(run, v)) {
       messages_.push_back(NotANumberText(mnemonic_, run, rest));
-      out = MakeCoord(10, 4, -1);
+      out.value = -1;
     } else {
-      out = MakeCoord(10, 4, v / d_);
+      out.value = v / d_;
     }
-    out.text = TrimLeft(std::move(out.text));
+    // Width 10 with its leading blanks removed is the bare number.
+    out.text.clear();
+    AppendFixed(out.text, 4, 4, out.value);
   } else {
     out.text = TrimLeft(std::string(run));
     out.value = ValueOf(out.text);
@@ -333,30 +333,32 @@ void Converter::Clip(Pos& p, const Pos& other) const {
   }
 }
 
-void Converter::DrawTo(const Pos& target) {
+void Converter::DrawTo(Pos&& target) {
   const int end_code = Outcode(target);
   if (!open_) {
     const int start_code = Outcode(pos_);
     if (start_code != 0 && end_code != 0) {
-      pos_ = target;
+      pos_ = std::move(target);
       return;
     }
-    Pos a = pos_, b = target;
-    if (absolute_) {
-      if (start_code != 0) Clip(a, target);
-      if (end_code != 0) Clip(b, pos_);
-    }
     StartPolyline(false);
-    Vertex(a);
-    Vertex(b);
-    if (end_code != 0) EndPolyline();
-  } else {
-    Pos b = target;
-    if (absolute_ && end_code != 0) Clip(b, pos_);
-    Vertex(b);
-    if (end_code != 0) EndPolyline();
+    if (absolute_ && start_code != 0) {
+      Pos a = pos_;
+      Clip(a, target);
+      Vertex(a);
+    } else {
+      Vertex(pos_);
+    }
   }
-  pos_ = target;
+  if (absolute_ && end_code != 0) {
+    Pos b = target;
+    Clip(b, pos_);
+    Vertex(b);
+  } else {
+    Vertex(target);
+  }
+  if (end_code != 0) EndPolyline();
+  pos_ = std::move(target);
 }
 
 void Converter::EnsurePosition() {
@@ -376,7 +378,7 @@ void Converter::Pair(Coord x, Coord y) {
     has_pos_ = true;
     return;
   }
-  DrawTo(target);
+  DrawTo(std::move(target));
 }
 
 void Converter::BeginPairs() {
@@ -767,19 +769,35 @@ DxfConversion Converter::Run(std::string_view in) {
     const bool label = mnemonic_ == "LB";
     const bool chunked =
         mnemonic_ == "PD" || mnemonic_ == "PA" || mnemonic_ == "PU";
-    while (i < n) {
-      const char c = in[i];
-      if (c == '\x03') break;
-      if (!label && (c == '\r' || c == ';')) break;
-      ++i;
-      if (chunked) {
-        if (error_ || overflow_) continue;
-        buffer_ += c;
-        if (buffer_.size() > kChunkStart && !IsNumberChar(c)) ChunkStep();
-      } else if (buffer_.size() < kTooLong) {
-        // What lies beyond would be cut anyway.
-        buffer_ += c;
+    // The parameters end at code 3 and, but in a label, at CR or ";".
+    std::size_t e = i;
+    if (label) {
+      while (e < n && in[e] != '\x03') ++e;
+    } else {
+      while (e < n && in[e] != '\x03' && in[e] != '\r' && in[e] != ';') ++e;
+    }
+    if (!chunked) {
+      // What lies beyond the cut length would be cut anyway.
+      buffer_.append(in.substr(i, std::min(e - i, kTooLong)));
+      i = e;
+    }
+    // A coordinate list is converted whenever it has grown past
+    // kChunkStart and a character that ends a number arrives.
+    while (i < e) {
+      if (error_ || overflow_) {
+        i = e;
+        break;
       }
+      if (buffer_.size() <= kChunkStart) {
+        const std::size_t take =
+            std::min(e - i, kChunkStart + 1 - buffer_.size());
+        buffer_.append(in.substr(i, take));
+        i += take;
+      } else {
+        buffer_ += in[i++];
+      }
+      if (buffer_.size() > kChunkStart && !IsNumberChar(buffer_.back()))
+        ChunkStep();
     }
     if (!error_) {
       bool keep_end = false;
