@@ -15,8 +15,7 @@ AtomicFile::AtomicFile(std::filesystem::path target)
 AtomicFile::~AtomicFile() { Discard(); }
 
 void AtomicFile::Fail(std::string_view what) {
-  if (error_.empty())
-    error_ = std::string(what) + ": " + std::strerror(errno);
+  if (error_.empty()) error_ = std::string(what) + ": " + std::strerror(errno);
 }
 
 bool AtomicFile::Open() {

@@ -43,8 +43,8 @@ bool ReadWhole(const std::filesystem::path& path, std::string& bytes) {
 
 DxfConversion ConvertHpglToDxf(const std::filesystem::path& input,
                                const std::filesystem::path& output,
-                               int line_width, double divisor,
-                               platform::Ui& ui, bool oem_to_ansi) {
+                               int line_width, double divisor, platform::Ui& ui,
+                               bool oem_to_ansi) {
   DxfConversion result;
   const std::string in_name = input.string();
   std::string hpgl;
@@ -52,10 +52,9 @@ DxfConversion ConvertHpglToDxf(const std::filesystem::path& input,
     ui.Message(Caption::kWarning, NotConvertedWarning(in_name));
     return result;
   }
-  const bool has_letter =
-      std::find_if(hpgl.begin(), hpgl.end(), [](char c) {
-        return static_cast<unsigned char>(c) > 64;
-      }) != hpgl.end();
+  const bool has_letter = std::find_if(hpgl.begin(), hpgl.end(), [](char c) {
+                            return static_cast<unsigned char>(c) > 64;
+                          }) != hpgl.end();
   if (!has_letter) {
     result.messages.push_back(NotHpglListText(in_name));
     ui.Message(Caption::kWarning, NotConvertedWarning(in_name));
@@ -75,8 +74,8 @@ DxfConversion ConvertHpglToDxf(const std::filesystem::path& input,
   }
   if (!file.Commit()) {
     result.messages.push_back(file.error());
-    ui.Message(Caption::kError, std::string(OpenErrorText()) + "\r\n" +
-                                    file.error());
+    ui.Message(Caption::kError,
+               std::string(OpenErrorText()) + "\r\n" + file.error());
     return result;
   }
   result.saved = true;

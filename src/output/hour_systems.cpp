@@ -24,12 +24,12 @@ astro::SunPlace ApparentSun(int year, int day, double t, double latitude,
 
 Rotated SphericalRotate(double a, double b, double c) {
   const double s = SinD(c) * CosD(a) - CosD(c) * SinD(a) * CosD(b);
-  const double u = std::fabs(s) >= 1 ? std::copysign(90.0, s)
-                                     : std::asin(s) / kRad;
-  const double v = astro::Atan2Deg(SinD(a) * SinD(b),
-                                   CosD(c) * CosD(a) + SinD(a) * SinD(c) * CosD(b));
-  const double w = astro::Atan2Deg(CosD(c) * SinD(b),
-                                   SinD(c) * SinD(a) + CosD(c) * CosD(a) * CosD(b));
+  const double u =
+      std::fabs(s) >= 1 ? std::copysign(90.0, s) : std::asin(s) / kRad;
+  const double v = astro::Atan2Deg(
+      SinD(a) * SinD(b), CosD(c) * CosD(a) + SinD(a) * SinD(c) * CosD(b));
+  const double w = astro::Atan2Deg(
+      CosD(c) * SinD(b), SinD(c) * SinD(a) + CosD(c) * CosD(a) * CosD(b));
   return {u, v, w};
 }
 

@@ -38,8 +38,7 @@ astro::AltAz TemporalHourSunPosition(int year, int day, double longitude,
 // t = |12 - r| - (24 - n)) or Italian hour n (counted from sunset:
 // t = n - |r - 12|), r = H0 / 15 hours; t is local apparent time.
 astro::AltAz HourSystemSunPosition(int year, int day, bool babylonian,
-                                   double longitude, double latitude,
-                                   double n);
+                                   double longitude, double latitude, double n);
 
 // The ordinate at abscissa x of the line through (x1, y1) and (x2, y2), y1
 // when |x2 - x1| <= 1e-5. The second point becomes (x, result).

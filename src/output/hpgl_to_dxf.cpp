@@ -102,9 +102,8 @@ class Converter {
  public:
   Converter(const DxfOptions& options, DxfSink& sink, platform::Ui& ui)
       : sink_(sink), ui_(ui) {
-    d_ = options.divisor > 0 && std::isfinite(options.divisor)
-             ? options.divisor
-             : 1;
+    d_ = options.divisor > 0 && std::isfinite(options.divisor) ? options.divisor
+                                                               : 1;
     const int w = std::clamp(options.line_width, 1, 3);
     // The width follows the save panel's setting in millimetres whatever
     // the plot resolution: 0, 0.15 or 0.3 mm.
@@ -319,14 +318,12 @@ void Converter::Clip(Pos& p, const Pos& other) const {
     double px = p.x.value, py = p.y.value;
     if (code == 1 || code == 2) {
       const double limit = code == 1 ? xmin_ : xmax_;
-      const double y =
-          Interpolate(other.x.value, other.y.value, px, py, limit);
+      const double y = Interpolate(other.x.value, other.y.value, px, py, limit);
       p.x = {code == 1 ? xmin_t_ : xmax_t_, limit};
       p.y = MakeCoord(11, 4, y);
     } else {
       const double limit = code == 3 ? ymin_ : ymax_;
-      const double x =
-          Interpolate(other.y.value, other.x.value, py, px, limit);
+      const double x = Interpolate(other.y.value, other.x.value, py, px, limit);
       p.y = {code == 3 ? ymin_t_ : ymax_t_, limit};
       p.x = MakeCoord(11, 4, x);
     }
@@ -623,8 +620,8 @@ void Converter::Direction(std::string_view params) {
   }
   std::string run, rise;
   double x = 0, y = 0;
-  if (!ReadRaw(params, run) || !ReadRaw(params, rise) ||
-      !ParseNumber(run, x) || !ParseNumber(rise, y)) {
+  if (!ReadRaw(params, run) || !ReadRaw(params, rise) || !ParseNumber(run, x) ||
+      !ParseNumber(rise, y)) {
     messages_.push_back(DirectionErrorText(run, rise));
     direction_ = "0.0";
     return;
@@ -646,8 +643,8 @@ void Converter::Slant(std::string_view params) {
   slant_ = FastFixed(5, 1, std::atan(v) / kDeg);
 }
 
-void Converter::SetWindow(double x1, double y1, double x2, double y2,
-                          Coord cx1, Coord cy1, Coord cx2, Coord cy2) {
+void Converter::SetWindow(double x1, double y1, double x2, double y2, Coord cx1,
+                          Coord cy1, Coord cx2, Coord cy2) {
   if (x1 > x2) {
     std::swap(x1, x2);
     std::swap(cx1, cx2);

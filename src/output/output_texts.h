@@ -22,7 +22,7 @@ std::string PlotSavedText(std::string_view name);
 std::string OverwriteQuestion(std::string_view name, texts::Language language);
 
 // The converter's texts.
-std::string NotHpglListText(std::string_view input_path);   // message list
+std::string NotHpglListText(std::string_view input_path);  // message list
 std::string NotConvertedWarning(std::string_view input_name);
 std::string NotConvertedError(std::string_view input_name);
 std::string_view OpenErrorText();  // the output could not be created

@@ -14,7 +14,12 @@ int ResolutionMultiplier(HpglMode mode, char dial_kind, int altitude_variant,
                          int date_circle_option) {
   if (mode == HpglMode::kHpgl) return 1;
   switch (dial_kind) {
-    case 'c': case 'h': case 'i': case 'm': case 'v': case 'z':
+    case 'c':
+    case 'h':
+    case 'i':
+    case 'm':
+    case 'v':
+    case 'z':
       return 25;
     case 'q':
       return altitude_variant == 1 || altitude_variant == 2 ||
@@ -28,8 +33,10 @@ int ResolutionMultiplier(HpglMode mode, char dial_kind, int altitude_variant,
 
 PlotFrame FrameOf(PlotFrameKind kind) {
   switch (kind) {
-    case PlotFrameKind::kCylinder: return {16480, 11480};
-    case PlotFrameKind::kSawyer: return {16400, 10480};
+    case PlotFrameKind::kCylinder:
+      return {16480, 11480};
+    case PlotFrameKind::kSawyer:
+      return {16400, 10480};
     case PlotFrameKind::kPlanar:
     case PlotFrameKind::kAltitude:
     case PlotFrameKind::kAzimuthSun:

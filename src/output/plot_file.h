@@ -30,11 +30,11 @@ inline double DxfDivisor(int multiplier) { return 40.0 * multiplier; }
 // The frame that the plot routines of a family declare, in plot units at
 // base resolution.
 enum class PlotFrameKind {
-  kPlanar,       // h, v, i, umbrella dials; c and m; outline maps
-  kAltitude,     // q variants 1 and 2 (page 16400 x 10400)
-  kAzimuthSun,   // a with circles of sun altitude (always base resolution)
-  kCylinder,     // z variants 1 and 2
-  kSawyer,       // w
+  kPlanar,      // h, v, i, umbrella dials; c and m; outline maps
+  kAltitude,    // q variants 1 and 2 (page 16400 x 10400)
+  kAzimuthSun,  // a with circles of sun altitude (always base resolution)
+  kCylinder,    // z variants 1 and 2
+  kSawyer,      // w
 };
 struct PlotFrame {
   int width;

@@ -95,9 +95,8 @@ PlotSaveResult SavePlot(const PlotSaveRequest& request,
   if (!done) return result;
 
   if (request.mode == HpglMode::kForDxf) {
-    DxfConversion dxf = ConvertHpglToDxf(temporary, request.target,
-                                         request.line_width, request.divisor,
-                                         ui);
+    DxfConversion dxf = ConvertHpglToDxf(
+        temporary, request.target, request.line_width, request.divisor, ui);
     result.saved = dxf.saved;
     result.messages = std::move(dxf.messages);
     return result;

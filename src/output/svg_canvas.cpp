@@ -37,9 +37,9 @@ bool ValidSequence(std::string_view s, std::size_t i, int n) {
   const auto b = [&](int k) { return static_cast<unsigned char>(s[i + k]); };
   for (int k = 1; k < n; ++k)
     if ((b(k) & 0xC0) != 0x80) return false;
-  if (n == 3 && b(0) == 0xE0 && b(1) < 0xA0) return false;  // overlong
+  if (n == 3 && b(0) == 0xE0 && b(1) < 0xA0) return false;   // overlong
   if (n == 3 && b(0) == 0xED && b(1) >= 0xA0) return false;  // surrogate
-  if (n == 4 && b(0) == 0xF0 && b(1) < 0x90) return false;  // overlong
+  if (n == 4 && b(0) == 0xF0 && b(1) < 0x90) return false;   // overlong
   if (n == 4 && b(0) == 0xF4 && b(1) >= 0x90) return false;  // > U+10FFFF
   return true;
 }
@@ -64,12 +64,26 @@ std::string EscapeXml(std::string_view text) {
       continue;
     }
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      case '\t': case '\n': case '\r': out += static_cast<char>(c); break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      case '\t':
+      case '\n':
+      case '\r':
+        out += static_cast<char>(c);
+        break;
       default:
         if (c >= 0x20 && c != 0x7F) out += static_cast<char>(c);
     }

@@ -42,8 +42,7 @@ std::string Convert(const char* to, const char* from, std::string_view in,
     if (skip > src_left) skip = src_left;
     // Continuation bytes of a malformed sequence go with it.
     std::size_t k = 1;
-    while (k < skip && (static_cast<unsigned char>(src[k]) & 0xC0) == 0x80)
-      ++k;
+    while (k < skip && (static_cast<unsigned char>(src[k]) & 0xC0) == 0x80) ++k;
     src += k;
     src_left -= k;
   }

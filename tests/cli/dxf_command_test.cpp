@@ -15,10 +15,11 @@ namespace fs = std::filesystem;
 class DxfCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lumtar_cli_" + std::string(::testing::UnitTest::GetInstance()
-                                            ->current_test_info()
-                                            ->name()));
+    dir_ =
+        fs::temp_directory_path() /
+        ("lumtar_cli_" +
+         std::string(
+             ::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }

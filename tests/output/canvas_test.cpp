@@ -133,7 +133,10 @@ TEST(Svg, TextIsEscapedRotatedAndMapped) {
 
 TEST(Svg, EscapeRepairsMalformedUtf8) {
   EXPECT_EQ(EscapeXml("\xC3\xA4"), "\xC3\xA4");
-  EXPECT_EQ(EscapeXml("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(EscapeXml("a\xFF"
+                      "b"),
+            "a\xEF\xBF\xBD"
+            "b");
   EXPECT_EQ(EscapeXml("\xE2\x82"), "\xEF\xBF\xBD\xEF\xBF\xBD");
   EXPECT_EQ(SvgColor(0x0000FF), "#ff0000");
   EXPECT_EQ(SvgColor(0xFF0000), "#0000ff");

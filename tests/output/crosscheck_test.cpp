@@ -20,8 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool HaveEzdxf() {
-  return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") ==
-         0;
+  return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
 }
 bool HaveHp2xx() {
   return std::system("command -v hp2xx >/dev/null 2>&1") == 0;
@@ -42,11 +41,11 @@ int RunTool(const std::string& command, std::string& output) {
 class CrossCheck : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lumtar_cross_" +
-            std::string(::testing::UnitTest::GetInstance()
-                            ->current_test_info()
-                            ->name()));
+    dir_ =
+        fs::temp_directory_path() /
+        ("lumtar_cross_" +
+         std::string(
+             ::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -107,12 +106,14 @@ TEST_F(CrossCheck, DxfPassesEzdxfAuditAtBothResolutions) {
     // The fine-resolution plot is the same drawing at 25 times the units.
     std::string hpgl = kPlot;
     if (d == 1000) {
-      hpgl = "IN;IW 0 0 403925 275950;SP 3;PU 100000 100000;PD 200000 100000;"
-             "CI 10000;AA 150000,150000,45;LBx\x03;SP 0;IN;";
+      hpgl =
+          "IN;IW 0 0 403925 275950;SP 3;PU 100000 100000;PD 200000 100000;"
+          "CI 10000;AA 150000,150000,45;LBx\x03;SP 0;IN;";
     }
     const fs::path dxf = ToDxf(hpgl, d);
     std::string out;
-    const int rc = RunTool("/usr/bin/python3 -m ezdxf audit " + dxf.string(), out);
+    const int rc =
+        RunTool("/usr/bin/python3 -m ezdxf audit " + dxf.string(), out);
     EXPECT_EQ(rc, 0) << out;
     EXPECT_NE(out.find("No errors found"), std::string::npos) << out;
   }
@@ -123,9 +124,9 @@ TEST_F(CrossCheck, EzdxfReadsBackWhatWasWritten) {
   const fs::path dxf = ToDxf(kPlot, 40);
   const fs::path script = Write("read.py", kReadBack);
   std::string out;
-  ASSERT_EQ(RunTool("/usr/bin/python3 " + script.string() + " " + dxf.string(),
-                out),
-            0)
+  ASSERT_EQ(
+      RunTool("/usr/bin/python3 " + script.string() + " " + dxf.string(), out),
+      0)
       << out;
   // Expected values in millimetres (plot units / 40): the frame 403.925 x
   // 275.95 on layer L_0; a polyline from the origin through (100, 100),
@@ -176,9 +177,8 @@ TEST_F(CrossCheck, PlotFileRendersWithHp2xx) {
   }
   const fs::path png = dir_ / "dial.png";
   std::string out;
-  const int rc = RunTool("hp2xx -q -m png -f " + png.string() + " " +
-                         plt.string(),
-                     out);
+  const int rc =
+      RunTool("hp2xx -q -m png -f " + png.string() + " " + plt.string(), out);
   EXPECT_EQ(rc, 0) << out;
   EXPECT_EQ(out.find("rror"), std::string::npos) << out;
   ASSERT_TRUE(fs::exists(png));

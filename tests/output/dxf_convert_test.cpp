@@ -42,7 +42,8 @@ TEST(DxfConvert, InputWithoutLetterWritesNothing) {
 
 TEST(DxfConvert, OnlyCommandsThatDrawOrSelectCountAsConverted) {
   // PA, EA, IW, VS and IN set nothing that counts; PU and SP do.
-  EXPECT_FALSE(Convert("IN;VS 1;PA;IW 0 0 100 100;EA 100 100;").result.converted);
+  EXPECT_FALSE(
+      Convert("IN;VS 1;PA;IW 0 0 100 100;EA 100 100;").result.converted);
   EXPECT_TRUE(Convert("IN;PU 0 0;").result.converted);
   EXPECT_TRUE(Convert("IN;SP 2;").result.converted);
 }
@@ -84,17 +85,14 @@ TEST(DxfConvert, FineResolutionKeepsMillimetres) {
   // The same 10 mm line at 40 and at 1000 units per mm, and the same text
   // height.
   const auto base = Named(Of("IN;SP 1;PU 400 0;PD 800 0;"), "VERTEX");
-  const auto fine =
-      Named(Of("IN;SP 1;PU 10000 0;PD 20000 0;", 1000), "VERTEX");
+  const auto fine = Named(Of("IN;SP 1;PU 10000 0;PD 20000 0;", 1000), "VERTEX");
   ASSERT_EQ(base.size(), 2u);
   ASSERT_EQ(fine.size(), 2u);
   for (int i = 0; i < 2; ++i)
     EXPECT_EQ(base[i].Value("10"), fine[i].Value("10"));
-  EXPECT_EQ(Named(Of("SI;LBx\x03", 1000), "TEXT")[0].Value("40"),
-            "    2.7000");
+  EXPECT_EQ(Named(Of("SI;LBx\x03", 1000), "TEXT")[0].Value("40"), "    2.7000");
   // SI sizes are written 25 times larger at fine resolution.
-  EXPECT_EQ(Named(Of("SI 6,8;LBx\x03", 1000), "TEXT")[0].Value("40"),
-            "  3.20");
+  EXPECT_EQ(Named(Of("SI 6,8;LBx\x03", 1000), "TEXT")[0].Value("40"), "  3.20");
 }
 
 TEST(DxfConvert, WindowFromIwAndItsReset) {
@@ -102,17 +100,16 @@ TEST(DxfConvert, WindowFromIwAndItsReset) {
   // 411 mm lies outside and is clipped onto x = 410.
   const char* inputs[] = {"IW 0 0 16400 11480;", "IW;", "IW 0 0 x;"};
   for (const char* iw : inputs) {
-    const auto v = Named(
-        Of(std::string("IN;") + iw + "SP 1;PU 4000 4000;PD 16440 4000;"),
-        "VERTEX");
+    const auto v =
+        Named(Of(std::string("IN;") + iw + "SP 1;PU 4000 4000;PD 16440 4000;"),
+              "VERTEX");
     ASSERT_EQ(v.size(), 2u) << iw;
     EXPECT_EQ(std::stod(v[1].Value("10")), 410) << iw;
     EXPECT_EQ(std::stod(v[1].Value("20")), 100) << iw;
   }
   // Corners are swapped into order.
-  const auto v =
-      Named(Of("IN;IW 4000 4000 0 0;SP 1;PU 2000 2000;PD 2000 6000;"),
-            "VERTEX");
+  const auto v = Named(
+      Of("IN;IW 4000 4000 0 0;SP 1;PU 2000 2000;PD 2000 6000;"), "VERTEX");
   ASSERT_EQ(v.size(), 2u);
   EXPECT_EQ(std::stod(v[1].Value("20")), 100);
 }
@@ -120,9 +117,9 @@ TEST(DxfConvert, WindowFromIwAndItsReset) {
 TEST(DxfConvert, SegmentLeavingTheWindowEndsOnItsEdge) {
   // Window 0..100 mm. Inside (50, 50) to left of it (-50, 100): the end is
   // moved to x = 0, y interpolated to 75.
-  const auto all = Of(
-      "IN;IW 0 0 4000 4000;SP 1;PU 2000 2000;PD -2000 4000 -2000 0 "
-      "2000 0;");
+  const auto all =
+      Of("IN;IW 0 0 4000 4000;SP 1;PU 2000 2000;PD -2000 4000 -2000 0 "
+         "2000 0;");
   ASSERT_GE(all.size(), 4u);
   EXPECT_EQ(all[0].name, "POLYLINE");
   EXPECT_EQ(all[1].name, "VERTEX");
@@ -141,8 +138,7 @@ TEST(DxfConvert, SegmentLeavingTheWindowEndsOnItsEdge) {
 
 TEST(DxfConvert, SegmentWithBothEndsOutsideIsDroppedEvenIfItCrosses) {
   // From left of the window to right of it, straight through.
-  const auto all =
-      Of("IN;IW 0 0 4000 4000;SP 1;PU -2000 2000;PD 6000 2000;");
+  const auto all = Of("IN;IW 0 0 4000 4000;SP 1;PU -2000 2000;PD 6000 2000;");
   EXPECT_TRUE(Named(all, "POLYLINE").empty());
   EXPECT_TRUE(Named(all, "VERTEX").empty());
 }
@@ -150,9 +146,8 @@ TEST(DxfConvert, SegmentWithBothEndsOutsideIsDroppedEvenIfItCrosses) {
 TEST(DxfConvert, CornerIsReachedByClippingTwice) {
   // From (50, 50) towards (150, 200): x > 100 first, then y > 100; the end
   // lands on the top edge at x = 50 + 100 x 50 / 150.
-  const auto v =
-      Named(Of("IN;IW 0 0 4000 4000;SP 1;PU 2000 2000;PD 6000 8000;"),
-            "VERTEX");
+  const auto v = Named(
+      Of("IN;IW 0 0 4000 4000;SP 1;PU 2000 2000;PD 6000 8000;"), "VERTEX");
   ASSERT_EQ(v.size(), 2u);
   EXPECT_NEAR(std::stod(v[1].Value("10")), 50 + 50.0 / 1.5, 1e-4);
   EXPECT_EQ(std::stod(v[1].Value("20")), 100);
@@ -203,9 +198,9 @@ TEST(DxfConvert, PolylineWidthFollowsTheSetting) {
   const char* expected[] = {"0.0E+0000", "1.5E-0001", "3.0E-0001"};
   for (int w = 1; w <= 3; ++w) {
     for (double d : {40.0, 1000.0}) {
-      const auto polys = Named(
-          Entities(Convert("IN;SP 1;PU 0 0;PD 40 40;", d, w).entities),
-          "POLYLINE");
+      const auto polys =
+          Named(Entities(Convert("IN;SP 1;PU 0 0;PD 40 40;", d, w).entities),
+                "POLYLINE");
       ASSERT_EQ(polys.size(), 1u);
       EXPECT_EQ(polys[0].Value("40"), expected[w - 1]) << w << " " << d;
     }
@@ -305,8 +300,8 @@ TEST(DxfConvert, OverlongCommandsAreCut) {
   const auto c = Convert("IN;SP 1;LB" + std::string(300, 'a') + "\x03");
   ASSERT_EQ(c.ui.shown.size(), 1u);
   EXPECT_EQ(c.ui.shown[0].caption, platform::Caption::kError);
-  EXPECT_TRUE(c.ui.shown[0].text.ends_with(
-      ": Befehl ist zu lang und wird gekürzt!"));
+  EXPECT_TRUE(
+      c.ui.shown[0].text.ends_with(": Befehl ist zu lang und wird gekürzt!"));
   const auto t = Named(Entities(c.entities), "TEXT");
   ASSERT_EQ(t.size(), 1u);
   EXPECT_EQ(t[0].Value("1"), std::string(250, 'a'));

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "output/fast_fixed.h"
 #include "astro/format.h"
+#include "output/fast_fixed.h"
 
 namespace lumtar::output {
 namespace {
@@ -74,7 +74,8 @@ TEST(HourSystems, BabylonianAndItalianZeroAtTheHorizon) {
   // Babylonian hour 24 is sunrise (12 - r), Italian hour 24 sunset
   // (12 + r): both at the geometric horizon.
   for (int day : {80, 172, 355}) {
-    const astro::AltAz b = HourSystemSunPosition(2020, day, true, -9.59, 47.25, 24);
+    const astro::AltAz b =
+        HourSystemSunPosition(2020, day, true, -9.59, 47.25, 24);
     const astro::AltAz i =
         HourSystemSunPosition(2020, day, false, -9.59, 47.25, 24);
     EXPECT_NEAR(b.altitude_deg, 0, 0.1) << day;

@@ -29,10 +29,11 @@ void WriteFile(const fs::path& p, std::string_view bytes) {
 class TempDir : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lumtar_plot_" + std::to_string(::testing::UnitTest::GetInstance()
-                                                ->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ =
+        fs::temp_directory_path() /
+        ("lumtar_plot_" +
+         std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -44,8 +45,9 @@ TEST(PlotFrame, PlanarDialBeginsAsPlottersExpect) {
   // A planar dial saved as HPGL, and the same for DXF at 25 times the
   // resolution (16157 x 25 = 403925, 11038 x 25 = 275950).
   const PlotFrame f = FrameOf(PlotFrameKind::kPlanar);
-  EXPECT_EQ(FrameStart(f, 1) + std::string(kPenFourAtOrigin),
-            "IN;VS 1;PA;IW 0 0 16157 11038;PU 0 0;EA 16157 11038;;SP 4;PU 0 0;");
+  EXPECT_EQ(
+      FrameStart(f, 1) + std::string(kPenFourAtOrigin),
+      "IN;VS 1;PA;IW 0 0 16157 11038;PU 0 0;EA 16157 11038;;SP 4;PU 0 0;");
   EXPECT_EQ(FrameStart(f, ResolutionMultiplier(HpglMode::kForDxf, 'v', 0, 0)),
             "IN;VS 1;PA;IW 0 0 403925 275950;PU 0 0;EA 403925 275950;");
   EXPECT_EQ(ConeFrameStart(f, 1),
@@ -91,7 +93,9 @@ TEST(PlotLabel, CodeThreeEndsTheLabelAndUmlautsAreSpelledOut) {
   EXPECT_EQ(PlotLabel(100, 200.4, "12 mm"), ";PU 100 200;LB12 mm\x03");
   // Umlauts spelled out; the degree sign is the Windows-1252 byte B0.
   EXPECT_EQ(PlotLabelText("Süd 45°"), "Sued 45\xB0");
-  EXPECT_EQ(PlotLabelText("a\x03" "b"), "ab");
+  EXPECT_EQ(PlotLabelText("a\x03"
+                          "b"),
+            "ab");
 }
 
 TEST(Windows1252, RoundTripAndUnrepresentable) {
@@ -99,13 +103,16 @@ TEST(Windows1252, RoundTripAndUnrepresentable) {
   EXPECT_EQ(Windows1252ToUtf8("\xB0\xDF\x80"), "°ß€");
   // The zodiac sign Aries has no place in Windows-1252; a stray byte is
   // no UTF-8.
-  EXPECT_EQ(Utf8ToWindows1252("a\u2648b\xFF" "c"), "a?b?c");
+  EXPECT_EQ(Utf8ToWindows1252("a\u2648b\xFF"
+                              "c"),
+            "a?b?c");
 }
 
 TEST(ScreenToPlot, PickedPositions) {
   // A click in the middle of an 800 x 600 image.
-  EXPECT_EQ(ScreenToPlot(PickLayout::kFramed, 800, 600, {400, 300}, 1),
-            (platform::Point{8078, 5521}));  // 8078.5 to even; 11040 - 11038 / 2
+  EXPECT_EQ(
+      ScreenToPlot(PickLayout::kFramed, 800, 600, {400, 300}, 1),
+      (platform::Point{8078, 5521}));  // 8078.5 to even; 11040 - 11038 / 2
   EXPECT_EQ(ScreenToPlot(PickLayout::kFramed, 800, 600, {400, 300}, 25),
             (platform::Point{201962, 138025}));  // 201962.5 to even
   EXPECT_EQ(ScreenToPlot(PickLayout::kSawyer, 800, 600, {400, 300}, 1),
@@ -186,12 +193,13 @@ const char kSmallPlot[] =
 TEST_F(TempDir, SaveAsHpgl) {
   platform::ScriptedUi ui;
   const fs::path target = dir_ / "lum.plt";
-  const auto r = SavePlot({target, HpglMode::kHpgl},
-                          [](PlotFile& p) {
-                            WritePlot(p, kSmallPlot);
-                            return true;
-                          },
-                          ui, texts::Language::kEnglish);
+  const auto r = SavePlot(
+      {target, HpglMode::kHpgl},
+      [](PlotFile& p) {
+        WritePlot(p, kSmallPlot);
+        return true;
+      },
+      ui, texts::Language::kEnglish);
   EXPECT_TRUE(r.saved);
   EXPECT_EQ(ReadFile(target), kSmallPlot);
   EXPECT_FALSE(fs::exists(dir_ / "lumtar.$$$"));
@@ -206,12 +214,13 @@ TEST_F(TempDir, RefusedPlotLeavesThePreviousFile) {
   const fs::path target = dir_ / "lum.plt";
   WriteFile(target, "old");
   WriteFile(dir_ / "lumtar.$$$", "stale");
-  const auto r = SavePlot({target, HpglMode::kHpgl},
-                          [](PlotFile& p) {
-                            WritePlot(p, "IN;half");
-                            return false;  // the routine gave up
-                          },
-                          ui, texts::Language::kEnglish);
+  const auto r = SavePlot(
+      {target, HpglMode::kHpgl},
+      [](PlotFile& p) {
+        WritePlot(p, "IN;half");
+        return false;  // the routine gave up
+      },
+      ui, texts::Language::kEnglish);
   EXPECT_FALSE(r.saved);
   EXPECT_EQ(ReadFile(target), "old");
   EXPECT_FALSE(fs::exists(dir_ / "lumtar.$$$"));
@@ -220,12 +229,13 @@ TEST_F(TempDir, RefusedPlotLeavesThePreviousFile) {
 
 TEST_F(TempDir, SaveIntoMissingFolderFailsWithOneMessage) {
   platform::ScriptedUi ui;
-  const auto r = SavePlot({dir_ / "no" / "lum.plt", HpglMode::kHpgl},
-                          [](PlotFile& p) {
-                            WritePlot(p, "IN;");
-                            return true;
-                          },
-                          ui, texts::Language::kEnglish);
+  const auto r = SavePlot(
+      {dir_ / "no" / "lum.plt", HpglMode::kHpgl},
+      [](PlotFile& p) {
+        WritePlot(p, "IN;");
+        return true;
+      },
+      ui, texts::Language::kEnglish);
   EXPECT_FALSE(r.saved);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].caption, platform::Caption::kError);
@@ -235,12 +245,13 @@ TEST_F(TempDir, SaveIntoMissingFolderFailsWithOneMessage) {
 TEST_F(TempDir, SaveAsDxfConvertsTheTemporaryPlot) {
   platform::ScriptedUi ui;
   const fs::path target = dir_ / "lum.dxf";
-  const auto r = SavePlot({target, HpglMode::kForDxf, 2, 40},
-                          [](PlotFile& p) {
-                            WritePlot(p, kSmallPlot);
-                            return true;
-                          },
-                          ui, texts::Language::kEnglish);
+  const auto r = SavePlot(
+      {target, HpglMode::kForDxf, 2, 40},
+      [](PlotFile& p) {
+        WritePlot(p, kSmallPlot);
+        return true;
+      },
+      ui, texts::Language::kEnglish);
   EXPECT_TRUE(r.saved);
   const std::string dxf = ReadFile(target);
   EXPECT_TRUE(dxf.starts_with("0\rSECTION\r"));
@@ -249,17 +260,17 @@ TEST_F(TempDir, SaveAsDxfConvertsTheTemporaryPlot) {
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "\r       File " + target.string() + " saved!");
   // Nothing but the DXF is left in the folder.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()),
-            1);
+  EXPECT_EQ(
+      std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 TEST_F(TempDir, EmptyPlotGivesNoDxf) {
   platform::ScriptedUi ui;
   const fs::path target = dir_ / "lum.dxf";
   WriteFile(target, "old");
-  const auto r = SavePlot({target, HpglMode::kForDxf},
-                          [](PlotFile&) { return true; }, ui,
-                          texts::Language::kEnglish);
+  const auto r = SavePlot(
+      {target, HpglMode::kForDxf}, [](PlotFile&) { return true; }, ui,
+      texts::Language::kEnglish);
   EXPECT_FALSE(r.saved);
   EXPECT_EQ(ReadFile(target), "old");
   ASSERT_EQ(ui.shown.size(), 1u);
@@ -267,8 +278,8 @@ TEST_F(TempDir, EmptyPlotGivesNoDxf) {
   EXPECT_NE(ui.shown[0].text.find(" not converted!"), std::string::npos);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_TRUE(r.messages[0].ends_with(" ist kein HPGL-File!"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()),
-            1);
+  EXPECT_EQ(
+      std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 TEST_F(TempDir, NothingConvertedLeavesNoFile) {
@@ -279,8 +290,8 @@ TEST_F(TempDir, NothingConvertedLeavesNoFile) {
   EXPECT_FALSE(fs::exists(dir_ / "out.dxf"));
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].caption, platform::Caption::kError);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()),
-            1);
+  EXPECT_EQ(
+      std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 TEST_F(TempDir, UncreatableDxfStopsTheConversion) {
