@@ -793,7 +793,10 @@ DxfConversion Converter::Run(std::string_view in) {
       } else {
         buffer_ += in[i++];
       }
-      if (buffer_.size() > kChunkStart && !IsNumberChar(buffer_.back()))
+      // A list that reaches the cut length without a complete pair (one
+      // endless number) stops growing there.
+      if (buffer_.size() > kChunkStart &&
+          (!IsNumberChar(buffer_.back()) || buffer_.size() >= kTooLong))
         ChunkStep();
     }
     if (!error_) {
