@@ -41,25 +41,26 @@ format:
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
 
-# libFuzzer targets, built by clang with ASan and UBSan, apart from the gcc
-# build. FUZZ_TIME seconds per run; findings land in $(FUZZ_BUILD)/findings.
+# libFuzzer targets, built by clang with ASan and UBSan apart from the gcc
+# build: every fuzz/<name>_fuzz.cpp runs FUZZ_TIME seconds on its corpus
+# fuzz/corpus/<name>; findings land in $(FUZZ_BUILD)/findings.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 60
-FUZZ_CXX   ?= clang++
-FUZZ_FLAGS := -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined \
-              -fno-sanitize-recover=undefined -Isrc
-FUZZ_CORE  := $(wildcard src/texts/*.cpp src/platform/*.cpp src/astro/*.cpp \
-                src/output/*.cpp)
+FUZZ_TARGETS := $(patsubst fuzz/%_fuzz.cpp,%,$(wildcard fuzz/*_fuzz.cpp))
 
 .PHONY: fuzz fuzz-build
 
-fuzz-build:
-	@command -v $(FUZZ_CXX) >/dev/null || { echo "fuzz: $(FUZZ_CXX) not found" >&2; exit 1; }
-	mkdir -p $(FUZZ_BUILD)/corpus/hpgl $(FUZZ_BUILD)/findings
-	$(FUZZ_CXX) $(FUZZ_FLAGS) fuzz/hpgl_fuzz.cpp $(FUZZ_CORE) -o $(FUZZ_BUILD)/hpgl_fuzz
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DLUMTAR_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
 fuzz: fuzz-build
-	$(FUZZ_BUILD)/hpgl_fuzz -max_total_time=$(FUZZ_TIME) -timeout=10 \
-	  -rss_limit_mb=2048 -max_len=65536 \
-	  -artifact_prefix=$(FUZZ_BUILD)/findings/ \
-	  $(FUZZ_BUILD)/corpus/hpgl fuzz/corpus/hpgl
+	mkdir -p $(FUZZ_BUILD)/findings
+	set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t; \
+	  $(FUZZ_BUILD)/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_TIME) -timeout=10 \
+	    -rss_limit_mb=2048 -max_len=65536 \
+	    -artifact_prefix=$(FUZZ_BUILD)/findings/ \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t; \
+	done

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make
   libgtest-dev libgmock-dev libbenchmark-dev hp2xx python3-ezdxf
+  clang libclang-rt-14-dev
 )
 
 missing=()
