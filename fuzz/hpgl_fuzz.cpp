@@ -6,32 +6,7 @@
 #include <string_view>
 
 #include "output/hpgl_to_dxf.h"
-#include "platform/scripted_ui.h"
-
-namespace {
-
-// Answers every message without keeping it.
-class QuietUi : public lumtar::platform::Ui {
- public:
-  lumtar::platform::Answer Message(lumtar::platform::Caption, std::string_view,
-                                   lumtar::platform::Buttons) override {
-    return lumtar::platform::Answer::kOk;
-  }
-  std::optional<std::string> Input(std::string_view, std::string_view,
-                                   std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseOpenFile(std::string_view,
-                                            std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return std::nullopt;
-  }
-};
-
-}  // namespace
+#include "platform/silent_ui.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
@@ -42,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   options.line_width = 1 + (data[0] >> 4) % 3;
   const std::string_view hpgl(reinterpret_cast<const char*>(data + 1),
                               size - 1);
-  QuietUi ui;
+  lumtar::platform::SilentUi ui;
   lumtar::output::StringDxfSink sink;
   const auto result = lumtar::output::ConvertHpglText(hpgl, options, sink, ui);
   // A converted stream always closes its DXF; no input yields no output.

@@ -13,7 +13,7 @@ platform::Answer ConsoleUi::Message(platform::Caption caption,
     if (c == '\r') continue;
     line += c == '\n' ? ' ' : c;
   }
-  err_ << platform::CaptionText(caption, language_) << " " << line << "\n";
+  err_ << platform::CaptionText(caption, language_) << ": " << line << "\n";
   return buttons == platform::Buttons::kOk ||
                  buttons == platform::Buttons::kOkCancel
              ? platform::Answer::kOk

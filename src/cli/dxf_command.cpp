@@ -1,5 +1,6 @@
 #include "cli/dxf_command.h"
 
+#include "cli/console_ui.h"
 #include "output/hpgl_to_dxf.h"
 #include "platform/captions.h"
 
@@ -13,36 +14,6 @@ constexpr char kUsage[] =
     "  --divisor  plot units per millimetre: 40 (default) or 1000 for\n"
     "             plots written at fine resolution\n"
     "  --width    polyline width: 1 thin (default), 2 medium, 3 thick\n";
-
-// Messages of the converter as lines on a stream; questions are not asked.
-class StreamUi : public platform::Ui {
- public:
-  explicit StreamUi(std::ostream& err) : err_(err) {}
-  platform::Answer Message(platform::Caption caption, std::string_view text,
-                           platform::Buttons) override {
-    err_ << platform::CaptionText(caption, texts::Language::kEnglish) << ": ";
-    for (char c : text) {
-      if (c != '\r') err_ << c;
-    }
-    err_ << "\n";
-    return platform::Answer::kOk;
-  }
-  std::optional<std::string> Input(std::string_view, std::string_view,
-                                   std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseOpenFile(std::string_view,
-                                            std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return std::nullopt;
-  }
-
- private:
-  std::ostream& err_;
-};
 
 }  // namespace
 
@@ -84,7 +55,7 @@ int RunDxfCommand(const std::vector<std::string>& args, std::ostream& out,
     err << "lumtar-cli dxf: need an input and an output file\n" << kUsage;
     return 2;
   }
-  StreamUi ui(err);
+  ConsoleUi ui(err, texts::Language::kEnglish);
   const output::DxfConversion result =
       output::ConvertHpglToDxf(files[0], files[1], width, divisor, ui);
   for (const std::string& m : result.messages) err << m << "\n";
