@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/astro_commands.h"
+#include "cli/settings_command.h"
 
 namespace lumtar::cli {
 namespace {
@@ -13,6 +14,7 @@ const char kUsage[] =
     "  sun           altitude, azimuth, declination and equation of time\n"
     "  riseset       rise and set of sun and moon, twilight\n"
     "  azimuth-time  the time at which the sun reaches an azimuth\n"
+    "  settings      default settings file, show or check a settings file\n"
     "Angles: longitudes and zone meridians west positive, east negative\n"
     "(or a trailing E/W); latitude north positive (or N/S); azimuth 0 south,\n"
     "west positive.\n";
@@ -34,6 +36,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out,
   if (command == "sun") return RunSunCommand(rest, out, err);
   if (command == "riseset") return RunRiseSetCommand(rest, out, err);
   if (command == "azimuth-time") return RunAzimuthTimeCommand(rest, out, err);
+  if (command == "settings") return RunSettingsCommand(rest, out, err);
   err << "lumtar-cli: unknown command '" << command << "'\n" << kUsage;
   return 2;
 }
