@@ -40,3 +40,34 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# libFuzzer target of the settings reader, built by clang with ASan and UBSan,
+# apart from the gcc build (the language tables come from the source that the
+# normal build generates). SETTINGS_FUZZ_TIME seconds per run; findings land
+# in $(SETTINGS_FUZZ_BUILD)/findings.
+SETTINGS_FUZZ_BUILD ?= build-fuzz
+SETTINGS_FUZZ_TIME  ?= 60
+SETTINGS_FUZZ_CXX   ?= clang++
+SETTINGS_FUZZ_FLAGS := -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined \
+                       -fno-sanitize-recover=undefined -Isrc
+SETTINGS_FUZZ_CORE  := $(wildcard src/texts/*.cpp src/platform/*.cpp \
+                         src/astro/*.cpp src/model/*.cpp src/app/*.cpp) \
+                       $(BUILD)/src/generated/texts_data.cpp
+
+.PHONY: fuzz fuzz-settings fuzz-settings-build
+
+fuzz-settings-build: configure
+	@command -v $(SETTINGS_FUZZ_CXX) >/dev/null || { echo "fuzz: $(SETTINGS_FUZZ_CXX) not found" >&2; exit 1; }
+	cmake --build $(BUILD) -j $(JOBS) --target lumtar_core
+	mkdir -p $(SETTINGS_FUZZ_BUILD)/corpus/settings $(SETTINGS_FUZZ_BUILD)/findings
+	$(SETTINGS_FUZZ_CXX) $(SETTINGS_FUZZ_FLAGS) fuzz/settings_fuzz.cpp \
+	  $(SETTINGS_FUZZ_CORE) -o $(SETTINGS_FUZZ_BUILD)/settings_fuzz
+
+fuzz-settings: fuzz-settings-build
+	$(SETTINGS_FUZZ_BUILD)/settings_fuzz -max_total_time=$(SETTINGS_FUZZ_TIME) \
+	  -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
+	  -dict=fuzz/settings.dict \
+	  -artifact_prefix=$(SETTINGS_FUZZ_BUILD)/findings/ \
+	  $(SETTINGS_FUZZ_BUILD)/corpus/settings fuzz/corpus/settings
+
+fuzz: fuzz-settings

@@ -1,192 +1,15 @@
-// Reading the settings file.
+// Reading the settings file: the positional lines and the sections' order.
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
-#include <optional>
-#include <set>
 #include <string>
 
-#include "app/ansi_text_file.h"
-#include "app/program_directory.h"
 #include "app/settings_file.h"
-#include "app/settings_lines.h"
-#include "app/value_ranges.h"
-#include "astro/field_readers.h"
+#include "app/settings_reader.h"
 #include "astro/solar_ephemeris.h"
-#include "texts/pair_texts.h"
-#include "texts/text_table.h"
 
 namespace lumtar::app {
-namespace {
-
-using platform::Caption;
-using settings_lines::kColourLines;
-using settings_lines::kColoursSection;
-using settings_lines::kDateLinesSection;
-using settings_lines::kFlagPositions;
-using settings_lines::kMinimumLines;
-using settings_lines::kPositionalLines;
-using settings_lines::kRequiredLineOptions;
-using settings_lines::kTimeLines;
-using settings_lines::kTimesSection;
-using settings_lines::NumberRuns;
-using settings_lines::TrimBlanks;
-
-// A damaged file would otherwise flood the user with messages; the lines
-// beyond these still count as bad lines.
-constexpr int kMaxLineMessages = 20;
-// Longer field texts are cut in messages.
-constexpr std::size_t kMaxMessageText = 80;
-
-// How the line message names its place.
-enum class Place {
-  kInLine,     // "In Line " index ":" text
-  kLine,       // "Line " index ":" text (the cone axis of line 7)
-  kLineField,  // "Line " 1-based number "/" field number (lines 15, 16)
-};
-
-std::string Cut(std::string_view text) {
-  if (text.size() <= kMaxMessageText) return std::string(text);
-  std::size_t n = kMaxMessageText;
-  // Do not split a UTF-8 character.
-  while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-  return std::string(text.substr(0, n)) + "...";
-}
-
-std::optional<double> AsReal(std::string_view text) {
-  return astro::ParseDecimal(text);
-}
-
-std::optional<double> AsInteger(std::string_view text) {
-  const auto v = astro::ParseInteger(text);
-  if (!v) return std::nullopt;
-  return *v;
-}
-
-// The digit `c` when it lies in `range`.
-std::optional<int> DigitIn(char c, ValueRange range) {
-  if (c < '0' || c > '9') return std::nullopt;
-  const int d = c - '0';
-  if (!range.Contains(d)) return std::nullopt;
-  return d;
-}
-
-// An hour-line interval digit: 0..4, the legacy 5 and 6 also mean 10 min.
-std::optional<int> HourIntervalDigit(char c) {
-  if (c == '5' || c == '6') return 4;
-  return DigitIn(c, ranges::kHourInterval);
-}
-
-// A magnitude below 1e-6 becomes 1e-6 (the constructions divide by it).
-double LatitudeFloor(double latitude) {
-  return std::fabs(latitude) < 1e-6 ? 1e-6 : latitude;
-}
-
-class SettingsReader {
- public:
-  SettingsReader(const std::vector<std::string>& lines,
-                 std::string_view file_name, model::Model& model,
-                 platform::Ui& ui)
-      : lines_(lines), file_name_(file_name), m_(model), ui_(ui) {}
-
-  void ReadPositional(int end);
-  void ReadColours(int section, int end);
-  void ReadTimes(int section, int end);
-  void ReadDateLines(int section);
-
-  std::vector<int> BadLines() const {
-    return std::vector<int>(bad_.begin(), bad_.end());
-  }
-
- private:
-  // Line `index`, or "" when it lies at or beyond `positional_end_`.
-  std::string_view Line(int index) const {
-    return index < positional_end_ ? std::string_view(lines_[index])
-                                   : std::string_view();
-  }
-
-  void Show(std::string text) {
-    if (++messages_ <= kMaxLineMessages) ui_.Message(Caption::kError, text);
-  }
-
-  // A bad value in line `index` (0-based): the line message and a file
-  // error.
-  void Bad(int index, std::string_view text, Place place = Place::kInLine,
-           int field = 0) {
-    bad_.insert(index + 1);
-    const texts::Language l = m_.Language;
-    std::string msg;
-    switch (place) {
-      case Place::kInLine:
-        msg = std::string(texts::RawText(1654, l)) + std::to_string(index) +
-              ":" + Cut(text);
-        break;
-      case Place::kLine:
-        msg = std::string(texts::RawText(1653, l)) + std::to_string(index) +
-              ":" + Cut(text);
-        break;
-      case Place::kLineField:
-        msg = std::string(texts::RawText(1653, l)) + std::to_string(index + 1) +
-              "/" + std::to_string(field + 1);
-        break;
-    }
-    Show(msg + std::string(texts::RawText(1652, l)));
-  }
-
-  // Field `field` of the runs: its text, or the whole line when missing.
-  std::string_view FieldText(int index,
-                             const std::vector<std::string_view>& runs,
-                             int field) const {
-    return field < static_cast<int>(runs.size()) ? runs[field] : Line(index);
-  }
-
-  // The value when it is readable and in range; else `fallback` (the
-  // built-in default when the fallback itself lies outside the range), with
-  // the line message and a file error.
-  double Checked(std::optional<double> value, ValueRange range, double fallback,
-                 double builtin, int index, std::string_view text,
-                 Place place = Place::kInLine, int field = 0) {
-    if (value && range.Contains(*value)) return *value;
-    Bad(index, text, place, field);
-    return range.Contains(fallback) ? fallback : builtin;
-  }
-
-  double RealField(int index, const std::vector<std::string_view>& runs,
-                   int field, ValueRange range, double fallback, double builtin,
-                   Place place = Place::kInLine) {
-    const std::optional<double> v = field < static_cast<int>(runs.size())
-                                        ? AsReal(runs[field])
-                                        : std::nullopt;
-    return Checked(v, range, fallback, builtin, index,
-                   FieldText(index, runs, field), place, field);
-  }
-
-  int IntField(int index, const std::vector<std::string_view>& runs, int field,
-               ValueRange range, int fallback, int builtin,
-               Place place = Place::kInLine) {
-    const std::optional<double> v = field < static_cast<int>(runs.size())
-                                        ? AsInteger(runs[field])
-                                        : std::nullopt;
-    return static_cast<int>(Checked(v, range, fallback, builtin, index,
-                                    FieldText(index, runs, field), place,
-                                    field));
-  }
-
-  void ReadLineOptions();
-  void ReadDialKind();
-  void ReadLanguage();
-  void ReadWindowSize();
-  void ReadUmbrellaAndRing();
-
-  const std::vector<std::string>& lines_;
-  std::string_view file_name_;
-  model::Model& m_;
-  platform::Ui& ui_;
-  int positional_end_ = 0;
-  int messages_ = 0;
-  std::set<int> bad_;
-};
+namespace settings_reading {
 
 void SettingsReader::ReadPositional(int end) {
   positional_end_ = std::min<int>(end, lines_.size());
@@ -518,114 +341,15 @@ void SettingsReader::ReadUmbrellaAndRing() {
       real(3, ranges::kRingHolePosition, 50, dp.RingHolePosition);
 }
 
-void SettingsReader::ReadColours(int section, int end) {
-  const model::ColorTable defaults = model::kDefaultColors;
-  for (int k = 0; k < kColourLines; ++k) {
-    const int index = section + 1 + k;
-    if (index >= end) {
-      // The section is short: the line found here is not a colour; the
-      // missing colours keep their values.
-      Bad(index, index < static_cast<int>(lines_.size()) ? lines_[index] : "");
-      return;
-    }
-    const auto v = AsInteger(TrimBlanks(lines_[index]));
-    m_.Colors[k] = static_cast<std::uint32_t>(Checked(
-        v, ranges::kColour, defaults[k], defaults[k], index, lines_[index]));
-  }
-}
+}  // namespace settings_reading
 
-void SettingsReader::ReadTimes(int section, int end) {
-  model::HourLineTimes& t = m_.times;
-  struct TimeLine {
-    std::int32_t model::HourLineTimes::*value;
-    ValueRange range;
-    int fallback;
-  };
-  namespace r = ranges;
-  using H = model::HourLineTimes;
-  const TimeLine kLines[] = {
-      {&H::MeanHoursFrom, r::kClockHour, 8},
-      {&H::MeanHoursTo, r::kClockHour, 18},
-      {&H::BabylonianFrom, r::kClockHour, 0},
-      {&H::BabylonianTo, r::kClockHour, 12},
-      {&H::ItalianFrom, r::kClockHour, 18},
-      {&H::ItalianTo, r::kClockHour, 24},
-      {&H::PlanarTemporalFrom, r::kTemporalHour, 1},
-      {&H::PlanarTemporalTo, r::kTemporalHour, 11},
-      {&H::AltitudeLinesFrom, r::kAltitudeLimit, 10},
-      {&H::AltitudeLinesTo, r::kAltitudeLimit, 70},
-      {&H::HourLinesFrom, r::kClockHour, 8},
-      {&H::HourLinesTo, r::kClockHour, 18},
-      {&H::TemporalHoursFrom, r::kTemporalHour, 1},
-      {&H::TemporalHoursTo, r::kTemporalHour, 12},
-  };
-  const H defaults;
-  bool reported_short = false;
-  for (int k = 0; k < kTimeLines - 1; ++k) {
-    const TimeLine& tl = kLines[k];
-    const int index = section + 1 + k;
-    if (index >= end) {
-      // Missing lines take their fallbacks; the line found in their place
-      // is reported once.
-      if (!reported_short)
-        Bad(index,
-            index < static_cast<int>(lines_.size()) ? lines_[index] : "");
-      reported_short = true;
-      t.*tl.value = tl.fallback;
-      continue;
-    }
-    t.*tl.value = static_cast<std::int32_t>(
-        Checked(AsInteger(TrimBlanks(lines_[index])), tl.range, tl.fallback,
-                defaults.*tl.value, index, lines_[index]));
-  }
-  // The interval digits; a shorter line sets only the digits it has.
-  const int index = section + kTimeLines;
-  if (index >= end) return;
-  std::string_view digits = lines_[index];
-  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
-  struct IntervalDigit {
-    std::uint8_t H::*value;
-    bool minutes;  // an hour-line interval (60 .. 10 min)
-    ValueRange range;
-  };
-  const IntervalDigit kDigits[] = {
-      {&H::BabylonianSubdivisions, true, r::kHourInterval},
-      {&H::ItalianSubdivisions, true, r::kHourInterval},
-      {&H::PlanarTemporalSubdivisions, false, r::kTemporalInterval},
-      {&H::AltitudeLineStep, false, r::kAltitudeStep},
-      {&H::HourSubdivisions, true, r::kHourInterval},
-      {&H::TemporalSubdivisions, false, r::kTemporalInterval},
-  };
-  bool bad = false;
-  for (std::size_t i = 0; i < std::size(kDigits) && i < digits.size(); ++i) {
-    const IntervalDigit& d = kDigits[i];
-    const auto v =
-        d.minutes ? HourIntervalDigit(digits[i]) : DigitIn(digits[i], d.range);
-    if (v) {
-      t.*d.value = static_cast<std::uint8_t>(*v);
-    } else {
-      t.*d.value = defaults.*d.value;
-      bad = true;
-    }
-  }
-  if (bad) Bad(index, lines_[index]);
-}
+namespace {
 
-void SettingsReader::ReadDateLines(int section) {
-  m_.DateLineList.clear();
-  for (std::size_t i = static_cast<std::size_t>(section) + 1; i < lines_.size();
-       ++i) {
-    const std::string& line = lines_[i];
-    if (TrimBlanks(line).empty()) continue;
-    if (IsDateLine(line)) {
-      m_.DateLineList.push_back(line);
-      continue;
-    }
-    bad_.insert(static_cast<int>(i) + 1);
-    Show(std::string(texts::RawText(1650, m_.Language)) + Cut(line) + " in " +
-         std::string(file_name_));
-  }
-}
+using settings_lines::kColoursSection;
+using settings_lines::kDateLinesSection;
+using settings_lines::kMinimumLines;
+using settings_lines::kPositionalLines;
+using settings_lines::kTimesSection;
 
 // The index of the last line equal to `section`, or -1.
 int LastIndexOf(const std::vector<std::string>& lines,
@@ -635,38 +359,7 @@ int LastIndexOf(const std::vector<std::string>& lines,
   return -1;
 }
 
-std::string FileName(const std::filesystem::path& file) {
-  return file.string();
-}
-
-// Copies the file to "lum_ini.bak" beside it and says whether that worked.
-bool Backup(const std::filesystem::path& file, const model::Model& model,
-            platform::Ui& ui) {
-  const auto bytes = ReadFileBytes(file);
-  const bool ok =
-      bytes &&
-      WriteFileAtomically(file.parent_path() / kSettingsBackupFileName, *bytes);
-  if (ok) {
-    ui.Message(Caption::kInformation, texts::MessageText(37, model.Language));
-  } else {
-    ui.Message(Caption::kError, texts::MessageText(36, model.Language));
-  }
-  return ok;
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 }  // namespace
-
-SettingsSource SettingsSourceOf(const std::filesystem::path& file) {
-  return Lower(file.filename().string()) == kSettingsFileName
-             ? SettingsSource::kStartConfiguration
-             : SettingsSource::kConstructionData;
-}
 
 SettingsReadReport ReadSettingsLines(const std::vector<std::string>& lines,
                                      std::string_view file_name,
@@ -685,7 +378,7 @@ SettingsReadReport ReadSettingsLines(const std::vector<std::string>& lines,
   model::Model m = model;
   m.Language = texts::Language::kGerman;
   m.NormalWindowSize = true;
-  SettingsReader reader(lines, file_name, m, ui);
+  settings_reading::SettingsReader reader(lines, file_name, m, ui);
   reader.ReadPositional(std::min(colours, kPositionalLines));
   if (read_colours) reader.ReadColours(colours, times);
   reader.ReadTimes(times, dates);
@@ -693,72 +386,6 @@ SettingsReadReport ReadSettingsLines(const std::vector<std::string>& lines,
   UpdateDerivedValues(m);
   model = std::move(m);
   report.bad_lines = reader.BadLines();
-  return report;
-}
-
-SettingsReadReport ReadSettingsFile(const std::filesystem::path& file,
-                                    SettingsSource source, model::Model& model,
-                                    platform::Ui& ui, bool read_colours,
-                                    bool read_date_lines) {
-  const bool start = source == SettingsSource::kStartConfiguration;
-  SettingsReadReport report;
-  std::error_code ec;
-  const bool exists = std::filesystem::exists(file, ec);
-  if (!exists && !ec) {
-    report.status = SettingsReadStatus::kMissing;
-    if (start) {
-      const texts::Language l = model.Language;
-      const std::string question =
-          FileName(file) + " : \r\n" + std::string(texts::MessageText(34, l)) +
-          "\r\n" + std::string(texts::MessageText(35, l));
-      if (ui.Message(Caption::kQuestion, question, platform::Buttons::kYesNo) ==
-          platform::Answer::kYes) {
-        ResetSettingsToDefaults(model);
-        report.rewritten = WriteSettingsFile(file, model, ui);
-      }
-    } else {
-      ui.Message(Caption::kError,
-                 FileName(file) + " :\r\n" +
-                     std::string(texts::MessageText(24, model.Language)) + "4");
-    }
-    return report;
-  }
-  const auto lines = exists ? ReadWindows1252Lines(file) : std::nullopt;
-  if (!lines) {
-    report.status = SettingsReadStatus::kUnreadable;
-    ui.Message(Caption::kError,
-               FileName(file) + " :\r\n" +
-                   std::string(texts::MessageText(24, model.Language)) +
-                   (start ? "3" : "4"));
-    return report;
-  }
-  report = ReadSettingsLines(*lines, FileName(file), model, ui, read_colours,
-                             read_date_lines);
-  if (report.status == SettingsReadStatus::kDamaged) {
-    if (!start) {
-      ui.Message(Caption::kError, FileName(file) + std::string(texts::RawText(
-                                                       1652, model.Language)));
-      return report;
-    }
-    if (ui.Message(Caption::kQuestion, texts::MessageText(14, model.Language),
-                   platform::Buttons::kYesNo) == platform::Answer::kYes &&
-        Backup(file, model, ui)) {
-      ResetSettingsToDefaults(model);
-      report.rewritten = WriteSettingsFile(file, model, ui);
-    }
-    return report;
-  }
-  if (start && !report.bad_lines.empty()) {
-    const texts::Language l = model.Language;
-    const std::string question =
-        FileName(file) + std::string(texts::RawText(1655, l)) +
-        std::to_string(report.bad_lines.front()) + "\n\r" +
-        std::string(texts::MessageText(14, l));
-    if (ui.Message(Caption::kProblem, question, platform::Buttons::kYesNo) ==
-            platform::Answer::kYes &&
-        Backup(file, model, ui))
-      report.rewritten = WriteSettingsFile(file, model, ui);
-  }
   return report;
 }
 
