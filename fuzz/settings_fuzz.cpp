@@ -47,7 +47,8 @@ class FuzzUi : public lumtar::platform::ScriptedUi {
 
 const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
-    const char* base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
+    const char* base =
+        std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
     std::string pattern = std::string(base) + "/lumtar_settings_fuzz_XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) abort();
     return std::filesystem::path(pattern);

@@ -121,8 +121,8 @@ TEST(CliSettings, ShowJsonHasEveryFieldWithItsType) {
   model::Model m;
   m.parameters.Latitude = -33.5;
   Save(dir / "dial.lum", m);
-  const CliResult r = Cli({"settings", "show", dir / "dial.lum", "--json", "--set",
-                     "DialKind=z", "--set=CylinderVariant=2"});
+  const CliResult r = Cli({"settings", "show", dir / "dial.lum", "--json",
+                           "--set", "DialKind=z", "--set=CylinderVariant=2"});
   ASSERT_EQ(r.rc, 0) << r.err;
   EXPECT_NE(r.out.find("\"Latitude\": -33.5,"), std::string::npos);
   EXPECT_NE(r.out.find("\"DialKind\": \"z\","), std::string::npos);
