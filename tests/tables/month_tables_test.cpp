@@ -127,7 +127,8 @@ TEST(MonthTable, MarksDaysWithoutEvents) {
   // 70 in December: the sun does not rise.
   model::Model north = SiteModel(2020, Language::kEnglish, -9.59, -15, 55);
   north.TwilightKind = 2;
-  const auto* june = RowWithPrefix(BuildMonthTable(north, 6), MonthPrefix(21));
+  const TableText june_table = BuildMonthTable(north, 6);
+  const auto* june = RowWithPrefix(june_table, MonthPrefix(21));
   ASSERT_NE(june, nullptr);
   EXPECT_EQ((*june)[3], "always bright ");
   EXPECT_EQ((*june)[4], "");
