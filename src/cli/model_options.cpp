@@ -15,7 +15,7 @@ platform::Answer ScriptUi::Message(platform::Caption caption,
     if (c == '\r') continue;
     line += c == '\n' ? ' ' : c;
   }
-  out_ << platform::CaptionText(caption, language_) << " " << line << "\n";
+  out_ << platform::CaptionText(caption, language_) << ": " << line << "\n";
   switch (buttons) {
     case platform::Buttons::kOk:
       return platform::Answer::kOk;

@@ -38,7 +38,8 @@ model::Model ModelFromOptions(const Options& options, std::ostream& err,
 void ApplySetOptions(const std::vector<std::string>& assignments,
                      model::Model& model);
 
-// A Ui for scripts: each message is one line "caption text" on the stream;
+// A Ui for scripts: each message is one line "caption: text" on the stream
+// (as ConsoleUi writes it);
 // a question is answered No (and OK/Cancel with Cancel), so that nothing
 // is created or corrected without a person's yes.
 class ScriptUi : public platform::Ui {

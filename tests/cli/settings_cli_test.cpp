@@ -177,11 +177,11 @@ TEST(CliSettings, CheckPrintsTheMessagesAndNeverWrites) {
     r = Cli({"settings", "check", dir / name});
     EXPECT_EQ(r.rc, 1) << name;
     std::string expected =
-        "LUMTAR.EXE - Error! In Line 1:100 : INI-Datei ist fehlerhaft!\n"
-        "LUMTAR.EXE - Error! In Line 10:x : INI-Datei ist fehlerhaft!\n";
+        "LUMTAR.EXE - Error!: In Line 1:100 : INI-Datei ist fehlerhaft!\n"
+        "LUMTAR.EXE - Error!: In Line 10:x : INI-Datei ist fehlerhaft!\n";
     // Only lum.ini is offered a correction, and the answer is No.
     if (name == "lum.ini")
-      expected += "LUMTAR.EXE - Problem! " + (dir / name) +
+      expected += "LUMTAR.EXE - Problem!: " + (dir / name) +
                   " : Zeile 2 Die Datei enth\xC3\xA4lt Fehler und wird jetzt "
                   "korrigiert. Darf das jetzt geschehen?\n";
     EXPECT_EQ(r.out, expected) << name;
@@ -192,7 +192,7 @@ TEST(CliSettings, CheckPrintsTheMessagesAndNeverWrites) {
   // A missing lum.ini is not created.
   r = Cli({"settings", "check", dir / "sub" + "/lum.ini"});
   EXPECT_EQ(r.rc, 1);
-  EXPECT_EQ(r.out.rfind("LUMTAR.EXE - Question ", 0), 0u) << r.out;
+  EXPECT_EQ(r.out.rfind("LUMTAR.EXE - Question: ", 0), 0u) << r.out;
   EXPECT_FALSE(std::filesystem::exists(dir / "sub"));
 }
 
@@ -252,7 +252,7 @@ TEST(ScriptUi, QuestionsAreAnsweredNo) {
       ui.Message(platform::Caption::kError, "x", platform::Buttons::kOkCancel),
       platform::Answer::kCancel);
   EXPECT_EQ(out.str(),
-            "LUMTAR.EXE - Question Create? Now?\nLUMTAR.EXE - Error! x\n");
+            "LUMTAR.EXE - Question: Create? Now?\nLUMTAR.EXE - Error!: x\n");
   EXPECT_EQ(ui.messages(), 2);
 }
 
