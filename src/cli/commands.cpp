@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/astro_commands.h"
+#include "cli/draw_command.h"
 #include "cli/dxf_command.h"
 
 namespace lumtar::cli {
@@ -15,6 +16,7 @@ const char kUsage[] =
     "  riseset       rise and set of sun and moon, twilight\n"
     "  azimuth-time  the time at which the sun reaches an azimuth\n"
     "  dxf           convert an HPGL plot file into a DXF drawing\n"
+    "  draw          the current planar dial as SVG, HPGL, DXF or coordinates\n"
     "Angles: longitudes and zone meridians west positive, east negative\n"
     "(or a trailing E/W); latitude north positive (or N/S); azimuth 0 south,\n"
     "west positive.\n";
@@ -37,6 +39,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out,
   if (command == "riseset") return RunRiseSetCommand(rest, out, err);
   if (command == "azimuth-time") return RunAzimuthTimeCommand(rest, out, err);
   if (command == "dxf") return RunDxfCommand(rest, out, err);
+  if (command == "draw") return RunDrawCommand(rest, out, err);
   err << "lumtar-cli: unknown command '" << command << "'\n" << kUsage;
   return 2;
 }

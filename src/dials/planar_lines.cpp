@@ -152,24 +152,23 @@ void TraceSunshineLines(const PlanarSetup& s, PenSink& pen) {
   }
 }
 
-namespace {
-
-void TraceOneHourLine(const PlanarSetup& s, const model::Model& model, double t,
-                      bool mean, PenSink& pen) {
+std::vector<SunPoint> SampleHourLine(const PlanarSetup& s,
+                                     const model::Model& model, double hour,
+                                     bool mean) {
   const double lr = ReferenceLongitude(s, model);
   const int start = mean ? 1 : 171;
-  LineTracer line(s, pen);
+  std::vector<SunPoint> samples;
+  samples.reserve(mean ? 122 : 66);
   for (int d = start; d < 366; d += d == start ? 5 : 3) {
     const astro::SunPlace p = astro::SunPosition(
-        s.year, d, t + s.e_hours, s.phi_e, lr, s.zone_meridian, mean);
-    line.Add(ProjectSun(s, p.altitude_deg, p.azimuth_deg));
+        s.year, d, hour + s.e_hours, s.phi_e, lr, s.zone_meridian, mean);
+    samples.push_back(ProjectSun(s, p.altitude_deg, p.azimuth_deg));
   }
+  return samples;
 }
 
-}  // namespace
-
-void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
-                    PenSink& pen) {
+std::vector<HourLineValue> HourLineValues(const model::Model& model,
+                                          bool mean) {
   const auto& t = model.times;
   const int from = mean ? t.MeanHoursFrom : t.ApparentHoursFrom;
   const int to = mean ? t.MeanHoursTo : t.ApparentHoursTo;
@@ -177,7 +176,8 @@ void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
       SubdivisionsOf((mean ? model.options.MeanHourSubdivisions
                            : model.options.ApparentHourSubdivisions) -
                      '0');
-  for (int n = from; n <= to; ++n) {
+  std::vector<HourLineValue> values;
+  for (int n = std::max(from, 0); n <= std::min(to, 24); ++n) {
     for (int k = 0; k < parts; ++k) {
       const double hour = n + static_cast<double>(k) / parts;
       if (hour > to + 1e-9) break;
@@ -185,12 +185,29 @@ void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
           mean ? (k == 0 ? LineRole::kMeanHour : LineRole::kMeanSubdivision)
                : (k == 0 ? LineRole::kApparentHour
                          : LineRole::kApparentSubdivision);
-      const std::string label =
-          std::string(mean ? "mean time " : "apparent time ") +
-          HoursMinutes(hour);
-      pen.BeginLine(role, hour, label.c_str());
-      TraceOneHourLine(s, model, hour, mean, pen);
+      values.push_back({hour, n, k, role,
+                        std::string(mean ? "mean time " : "apparent time ") +
+                            HoursMinutes(hour)});
     }
+  }
+  return values;
+}
+
+namespace {
+
+void TraceOneHourLine(const PlanarSetup& s, const model::Model& model, double t,
+                      bool mean, PenSink& pen) {
+  LineTracer line(s, pen);
+  for (const SunPoint& p : SampleHourLine(s, model, t, mean)) line.Add(p);
+}
+
+}  // namespace
+
+void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
+                    PenSink& pen) {
+  for (const HourLineValue& v : HourLineValues(model, mean)) {
+    pen.BeginLine(v.role, v.hour, v.label.c_str());
+    TraceOneHourLine(s, model, v.hour, mean, pen);
   }
 }
 
