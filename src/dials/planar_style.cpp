@@ -29,6 +29,16 @@ double HourAngleOf(const PlanarSetup& s, const model::Model& model,
   return 15 * (hour - (lr - s.zone_meridian) / 15 - 12);
 }
 
+// One line to the foot point, begun only when some of it is on the page.
+void DrawLine(PenSink& pen, const Rect& r, double hour,
+              const std::string& label, Point from, Point to) {
+  const auto part = ClipSegment(from, to, r);
+  if (!part) return;
+  pen.BeginLine(LineRole::kFootPointLine, hour, label.c_str());
+  pen.MoveTo(part->first.x, part->first.y);
+  pen.LineTo(part->second.x, part->second.y);
+}
+
 }  // namespace
 
 void DrawSegmentInside(PenSink& pen, const Rect& r, Point a, Point b) {
@@ -67,10 +77,10 @@ void TraceFootPointLines(const PlanarSetup& s, const model::Model& model,
       // A far point is pulled back along its ray from F, as a whole.
       const double d = std::sqrt(best);
       if (d > limit) {
-        far = {f.x + (far.x - f.x) * limit / d, f.y + (far.y - f.y) * limit / d};
+        far = {f.x + (far.x - f.x) * limit / d,
+               f.y + (far.y - f.y) * limit / d};
       }
-      pen.BeginLine(LineRole::kFootPointLine, v.hour, label.c_str());
-      DrawSegmentInside(pen, s.rect, f, far);
+      DrawLine(pen, s.rect, v.hour, label, f, far);
       continue;
     }
     if (v.full_hour < 0 || v.full_hour > 24 || v.step < 0 || v.step > 5)
@@ -84,8 +94,7 @@ void TraceFootPointLines(const PlanarSetup& s, const model::Model& model,
     const double sigma = s.kind == 'h' ? 1 : -1;
     const Point end{f.x - SinDeg(alpha) * sigma * length,
                     f.y - CosDeg(alpha) * sigma * length};
-    pen.BeginLine(LineRole::kFootPointLine, v.hour, label.c_str());
-    DrawSegmentInside(pen, s.rect, f, end);
+    DrawLine(pen, s.rect, v.hour, label, f, end);
   }
 }
 
@@ -154,8 +163,7 @@ std::vector<HourNumberPlace> HourNumberPlaces(const PlanarSetup& s,
     if (pz.x >= r.left && pz.x <= r.right && pz.y >= r.top &&
         pz.y <= r.bottom) {
       places.push_back({hour, {pz.x, pz.y}, dir, false});
-    } else if (const auto part =
-                   ClipSegment({pe.x, pe.y}, {pz.x, pz.y}, r)) {
+    } else if (const auto part = ClipSegment({pe.x, pe.y}, {pz.x, pz.y}, r)) {
       places.push_back({hour, part->second, dir, true});
     }
   }
