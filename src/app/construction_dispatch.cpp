@@ -66,7 +66,8 @@ ConstructionStatus DrawConstruction(platform::Canvas& canvas,
                                     platform::Ui& ui) {
   const ConstructionEntry* e = FindConstruction(model);
   if (e == nullptr) return ConstructionStatus::kNotAvailable;
-  if (target.width < 1 || target.height < 1) return ConstructionStatus::kRefused;
+  if (target.width < 1 || target.height < 1)
+    return ConstructionStatus::kRefused;
   return e->draw(canvas, model, target, ui) ? ConstructionStatus::kDone
                                             : ConstructionStatus::kRefused;
 }
@@ -101,17 +102,17 @@ ConstructionStatus PrintConstruction(platform::Printer& printer,
   return drawn ? ConstructionStatus::kDone : ConstructionStatus::kRefused;
 }
 
-ConstructionStatus PlotConstruction(output::PlotFile& plot,
-                                    model::Model& model, platform::Ui& ui,
+ConstructionStatus PlotConstruction(output::PlotFile& plot, model::Model& model,
+                                    platform::Ui& ui,
                                     const dials::PlotRequest& request) {
   const ConstructionEntry* e = FindConstruction(model);
   if (e == nullptr) {
-    const int f = output::ResolutionMultiplier(
-        request.mode, model.DialKind, model.selectors.AltitudeVariant,
-        model.options.DateCircleMode);
+    const int f = output::ResolutionMultiplier(request.mode, model.DialKind,
+                                               model.selectors.AltitudeVariant,
+                                               model.options.DateCircleMode);
     output::WritePlot(
-        plot, output::FrameStart(
-                  output::FrameOf(output::PlotFrameKind::kPlanar), f));
+        plot,
+        output::FrameStart(output::FrameOf(output::PlotFrameKind::kPlanar), f));
     output::WritePlot(plot, output::kPlotEnd);
     return ConstructionStatus::kNotAvailable;
   }
@@ -146,9 +147,9 @@ SaveResult SaveConstruction(model::Model& model, const SaveRequest& request,
                                       "\r\n" + plot.error());
       return result;
     }
-    const bool drawn = e->plot(
-        plot, model, ui,
-        PlotRequestOf(request, output::HpglMode::kForDxf, &recorder));
+    const bool drawn =
+        e->plot(plot, model, ui,
+                PlotRequestOf(request, output::HpglMode::kForDxf, &recorder));
     plot.Close();
     if (!drawn) {
       result.status = ConstructionStatus::kRefused;
@@ -177,9 +178,9 @@ SaveResult SaveConstruction(model::Model& model, const SaveRequest& request,
   const output::PlotSaveResult saved = output::SavePlot(
       save,
       [&](output::PlotFile& plot) {
-        refused = !e->plot(plot, model, ui,
-                           PlotRequestOf(request, mode,
-                                         with_list ? &recorder : nullptr));
+        refused = !e->plot(
+            plot, model, ui,
+            PlotRequestOf(request, mode, with_list ? &recorder : nullptr));
         return !refused;
       },
       ui, lang);

@@ -24,10 +24,10 @@ using PlotRoutine = bool (*)(output::PlotFile&, model::Model&, platform::Ui&,
 
 struct ConstructionEntry {
   char kind;
-  const char* name;        // for messages: "planar dial"
-  DrawRoutine draw;        // screen and printer
-  PlotRoutine plot;        // plot file, HPGL or for DXF
-  bool coordinate_list;    // the plot writer can record a coordinate list
+  const char* name;      // for messages: "planar dial"
+  DrawRoutine draw;      // screen and printer
+  PlotRoutine plot;      // plot file, HPGL or for DXF
+  bool coordinate_list;  // the plot writer can record a coordinate list
 };
 
 // The entry of the model's kind and variant, nullptr for a kind without a
@@ -59,8 +59,8 @@ ConstructionStatus PrintConstruction(platform::Printer& printer,
 
 // Plot dispatch into an open plot file. A kind without a plot writer
 // writes only the frame and answers kNotAvailable.
-ConstructionStatus PlotConstruction(output::PlotFile& plot,
-                                    model::Model& model, platform::Ui& ui,
+ConstructionStatus PlotConstruction(output::PlotFile& plot, model::Model& model,
+                                    platform::Ui& ui,
                                     const dials::PlotRequest& request);
 
 // The save panel's outputs.

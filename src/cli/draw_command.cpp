@@ -91,8 +91,8 @@ model::Model ModelForDraw(const std::optional<std::string>& settings,
       {"Language",
        [](const std::string& v, model::Model& m) {
          if (v != "de" && v != "en") throw ArgumentError("--set: de or en");
-         m.Language = v == "de" ? texts::Language::kGerman
-                                : texts::Language::kEnglish;
+         m.Language =
+             v == "de" ? texts::Language::kGerman : texts::Language::kEnglish;
        }},
       {"Year",
        [](const std::string& v, model::Model& m) {
@@ -130,15 +130,15 @@ model::Model ModelForDraw(const std::optional<std::string>& settings,
       {"ShowItalianHours", flag(&model::LineOptions::ShowItalianHours)},
       {"ShowAltitudeLines", flag(&model::LineOptions::ShowAltitudeLines)},
       {"ShowPoleTriangle", flag(&model::LineOptions::ShowPoleTriangle)},
-      {"HourLinesToFootPoint",
-       flag(&model::LineOptions::HourLinesToFootPoint)},
+      {"HourLinesToFootPoint", flag(&model::LineOptions::HourLinesToFootPoint)},
       {"ApparentAtSite", flag(&model::LineOptions::ApparentAtSite)},
       {"DateLineMode", digit(&model::LineOptions::DateLineMode, '3')},
       {"ApparentHourSubdivisions",
        digit(&model::LineOptions::ApparentHourSubdivisions, '4')},
       {"MeanHourSubdivisions",
        digit(&model::LineOptions::MeanHourSubdivisions, '4')},
-      {"ApparentHoursFrom", hours(&model::HourLineTimes::ApparentHoursFrom, 0, 24)},
+      {"ApparentHoursFrom",
+       hours(&model::HourLineTimes::ApparentHoursFrom, 0, 24)},
       {"ApparentHoursTo", hours(&model::HourLineTimes::ApparentHoursTo, 0, 24)},
       {"MeanHoursFrom", hours(&model::HourLineTimes::MeanHoursFrom, 0, 24)},
       {"MeanHoursTo", hours(&model::HourLineTimes::MeanHoursTo, 0, 24)},
@@ -148,10 +148,12 @@ model::Model ModelForDraw(const std::optional<std::string>& settings,
       {"ItalianTo", hours(&model::HourLineTimes::ItalianTo, 0, 24)},
       {"PlanarTemporalFrom",
        hours(&model::HourLineTimes::PlanarTemporalFrom, 0, 12)},
-      {"PlanarTemporalTo", hours(&model::HourLineTimes::PlanarTemporalTo, 0, 12)},
+      {"PlanarTemporalTo",
+       hours(&model::HourLineTimes::PlanarTemporalTo, 0, 12)},
       {"AltitudeLinesFrom",
        hours(&model::HourLineTimes::AltitudeLinesFrom, 10, 90)},
-      {"AltitudeLinesTo", hours(&model::HourLineTimes::AltitudeLinesTo, 10, 90)},
+      {"AltitudeLinesTo",
+       hours(&model::HourLineTimes::AltitudeLinesTo, 10, 90)},
   };
   for (const std::string& s : sets) {
     const auto eq = s.find('=');
@@ -196,9 +198,8 @@ DrawArguments Parse(const std::vector<std::string>& args) {
       rest.push_back(a);
     }
   }
-  const Options o(rest, {"format", "output", "settings", "width", "grid",
-                         "origin"},
-                  {});
+  const Options o(
+      rest, {"format", "output", "settings", "width", "grid", "origin"}, {});
   d.format = o.Require("format");
   if (d.format != "svg" && d.format != "hpgl" && d.format != "dxf" &&
       d.format != "coords")
@@ -210,14 +211,15 @@ DrawArguments Parse(const std::vector<std::string>& args) {
       throw ArgumentError("--width must be 1, 2 or 3");
     d.width = (*w)[0] - '0';
   }
-  if (const auto g = o.Get("grid")) d.grid_mm = ParseReal("--grid", *g, 0, 1000);
+  if (const auto g = o.Get("grid"))
+    d.grid_mm = ParseReal("--grid", *g, 0, 1000);
   if (const auto p = o.Get("origin")) {
     const auto comma = p->find(',');
     if (comma == std::string::npos)
       throw ArgumentError("--origin needs X,Y in millimetres");
-    d.origin_mm = dials::Point{
-        ParseReal("--origin", p->substr(0, comma), -1000, 1000),
-        ParseReal("--origin", p->substr(comma + 1), -1000, 1000)};
+    d.origin_mm =
+        dials::Point{ParseReal("--origin", p->substr(0, comma), -1000, 1000),
+                     ParseReal("--origin", p->substr(comma + 1), -1000, 1000)};
   }
   return d;
 }
@@ -233,16 +235,17 @@ int WriteSvg(model::Model& model, const DrawArguments& d, platform::Ui& ui,
                                 static_cast<int>(d.origin_mm->y * 10)};
   }
   output::SvgCanvas svg(kSheetWidth, kSheetHeight);
-  const app::ConstructionStatus status = app::DrawConstruction(
-      svg, model, {false, kSheetWidth, kSheetHeight}, ui);
+  const app::ConstructionStatus status =
+      app::DrawConstruction(svg, model, {false, kSheetWidth, kSheetHeight}, ui);
   if (status != app::ConstructionStatus::kDone) return 1;
   output::AtomicFile file(d.output);
   if (file.Open()) {
     file.Write(svg.Document());
     if (file.Commit()) return 0;
   }
-  err << "lumtar-cli draw: " << output::MessageEntry53(texts::Language::kEnglish)
-      << " " << file.error() << "\n";
+  err << "lumtar-cli draw: "
+      << output::MessageEntry53(texts::Language::kEnglish) << " "
+      << file.error() << "\n";
   return 1;
 }
 

@@ -84,7 +84,9 @@ std::vector<CoordinateRecorder::Block> CoordinateRecorder::Blocks(
 std::string CoordinateListHeader(const model::Model& model,
                                  const PlanarConstruction& c) {
   const texts::Language lang = model.Language;
-  const auto text = [&](int id) { return std::string(texts::RawText(id, lang)); };
+  const auto text = [&](int id) {
+    return std::string(texts::RawText(id, lang));
+  };
   const std::string deg(texts::PhraseText(105, lang));
   std::string out;
   const auto line = [&](const std::string& s) { out += s + kEnd; };
@@ -141,9 +143,9 @@ bool SaveCoordinateList(const std::filesystem::path& path,
     file.Write(output::Utf8ToWindows1252(text));
     if (file.Commit()) return true;
   }
-  ui.Message(platform::Caption::kError,
-             std::string(output::MessageEntry53(language)) + "\r\n" +
-                 file.error());
+  ui.Message(
+      platform::Caption::kError,
+      std::string(output::MessageEntry53(language)) + "\r\n" + file.error());
   return false;
 }
 

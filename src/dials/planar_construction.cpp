@@ -203,7 +203,9 @@ std::string PlanarTitle(const model::Model& model) {
 std::vector<std::string> PlanarDataLines(const model::Model& model) {
   const texts::Language lang = model.Language;
   const auto& p = model.parameters;
-  const auto text = [&](int id) { return std::string(texts::RawText(id, lang)); };
+  const auto text = [&](int id) {
+    return std::string(texts::RawText(id, lang));
+  };
   const std::string deg(texts::PhraseText(105, lang));
   const auto num = [](int width, double v) {
     return astro::FormatFixed(width, 2, v);

@@ -40,8 +40,7 @@ struct PlanarConstruction {
 // model.window before every draw, print and plot.
 PlanarConstruction PreparePlanarConstruction(model::Model& model,
                                              const Rect& rect,
-                                             double units_per_mm,
-                                             Point origin);
+                                             double units_per_mm, Point origin);
 
 // The gnomon foot and the text box where the construction window puts
 // them for a planar kind on an image of w x h: O x = (w + 1) / 2, y =
@@ -54,17 +53,17 @@ Point DefaultLabelBox(char kind, double latitude, int w, int h);
 
 // The line families, each traced only when the model's options ask for it.
 enum class PlanarFamily {
-  kSunshine,            // window.ShowSunshineLines
-  kDeclination,         // DateLineMode other than "3"
-  kApparentHours,       // ShowHourLines
-  kFootPointLines,      // ShowHourLines and HourLinesToFootPoint, plain dials
-  kMeanHours,           // ShowMeanHourLines
-  kAnalemma,            // ShowAnalemmaMarks: the figure-eight and its marks
-  kTemporalHours,       // ShowTemporalHours (limit 66 degrees)
-  kBabylonianItalian,   // ShowBabylonianHours, ShowItalianHours (limit 65)
-  kAltitudeLines,       // ShowAltitudeLines
-  kHorizon,             // vertical and inclined planes
-  kPoleTriangle,        // ShowPoleTriangle, plain dials
+  kSunshine,           // window.ShowSunshineLines
+  kDeclination,        // DateLineMode other than "3"
+  kApparentHours,      // ShowHourLines
+  kFootPointLines,     // ShowHourLines and HourLinesToFootPoint, plain dials
+  kMeanHours,          // ShowMeanHourLines
+  kAnalemma,           // ShowAnalemmaMarks: the figure-eight and its marks
+  kTemporalHours,      // ShowTemporalHours (limit 66 degrees)
+  kBabylonianItalian,  // ShowBabylonianHours, ShowItalianHours (limit 65)
+  kAltitudeLines,      // ShowAltitudeLines
+  kHorizon,            // vertical and inclined planes
+  kPoleTriangle,       // ShowPoleTriangle, plain dials
 };
 
 // Traces one family into `pen`. The latitude limits are those of the

@@ -66,8 +66,8 @@ class CanvasPen : public PenSink {
   void Mark(double x, double y, bool filled) override {
     const Brush brush = canvas_.brush();
     const Pen pen = canvas_.pen();
-    canvas_.SetPen({platform::kRed, 1, platform::PenMode::kCopy,
-                    PenStyle::kSolid});
+    canvas_.SetPen(
+        {platform::kRed, 1, platform::PenMode::kCopy, PenStyle::kSolid});
     canvas_.SetBrush(filled ? Brush{BrushStyle::kSolid, platform::kRed}
                             : Brush{BrushStyle::kClear, platform::kWhite});
     const int cx = ToDevice(x), cy = ToDevice(y), r = mark_radius_;
@@ -117,7 +117,8 @@ void Text(Canvas& canvas, double x, double y, const std::string& text,
 Point PlacedPoint(bool picked, model::ImagePoint p, Point fallback,
                   const model::Model& m, const DrawTarget& target) {
   if (!picked) return fallback;
-  if (target.screen) return {static_cast<double>(p.x), static_cast<double>(p.y)};
+  if (target.screen)
+    return {static_cast<double>(p.x), static_cast<double>(p.y)};
   if (m.window.ImageWidth < 1 || m.window.ImageHeight < 1) return fallback;
   return {p.x * static_cast<double>(target.width) / m.window.ImageWidth,
           p.y * static_cast<double>(target.height) / m.window.ImageHeight};
@@ -134,12 +135,11 @@ struct Layout {
 void DrawGrid(Canvas& canvas, const Layout& l, const model::Model& m,
               const PlanarSetup& s, int width) {
   const Rect& r = l.rect;
-  const double e =
-      l.screen ? std::round((width - 20) / 160.0) : 10;
-  const double step =
-      l.screen ? std::round(10.0 * (width - 20) /
-                            (m.window.PrintLikeScreen ? 280 : 420))
-               : 100;
+  const double e = l.screen ? std::round((width - 20) / 160.0) : 10;
+  const double step = l.screen
+                          ? std::round(10.0 * (width - 20) /
+                                       (m.window.PrintLikeScreen ? 280 : 420))
+                          : 100;
   SetPenColor(canvas, m.Colors[8], 1);
   const Brush brush = canvas.brush();
   canvas.SetBrush({BrushStyle::kClear, platform::kWhite});
@@ -148,7 +148,8 @@ void DrawGrid(Canvas& canvas, const Layout& l, const model::Model& m,
   canvas.SetBrush(brush);
   if (!(step >= 1)) return;
   const auto lines = [&](double o, double lo, double hi, bool vertical) {
-    const double k0 = std::ceil((lo - o) / step), k1 = std::floor((hi - o) / step);
+    const double k0 = std::ceil((lo - o) / step),
+                 k1 = std::floor((hi - o) / step);
     for (double k = k0; k <= k1 && k - k0 < 10000; ++k) {
       const double v = o + k * step;
       if (vertical)
@@ -212,15 +213,15 @@ void DrawLegend(Canvas& canvas, const Layout& l, const model::Model& m) {
   std::string text;
   if (m.options.ShowHourLines) {
     text = std::string(texts::RawText(1215, lang)) +
-           std::string(texts::RawText(m.options.ApparentAtSite ? 1010 : 1021,
-                                      lang));
+           std::string(
+               texts::RawText(m.options.ApparentAtSite ? 1010 : 1021, lang));
   } else {
     text = std::string(texts::RawText(1216, lang)) +
-           std::string(texts::RawText(m.options.ApparentAtSite ? 1011 : 1013,
-                                      lang));
+           std::string(
+               texts::RawText(m.options.ApparentAtSite ? 1011 : 1013, lang));
   }
-  Text(canvas, l.rect.left + 0.73 * l.t, l.rect.top + 4, text,
-       l.legend_height, m.Colors[3]);
+  Text(canvas, l.rect.left + 0.73 * l.t, l.rect.top + 4, text, l.legend_height,
+       m.Colors[3]);
 }
 
 void DrawGnomonLegend(Canvas& canvas, Layout& l, const model::Model& m,
@@ -236,10 +237,9 @@ void DrawGnomonLegend(Canvas& canvas, Layout& l, const model::Model& m,
   canvas.LineTo(ToDevice(t), ToDevice(b - t));
   canvas.LineTo(ToDevice(t + g), ToDevice(b - t));
   canvas.LineTo(ToDevice(t + g), ToDevice(b - t - tick));
-  const std::string text = texts::TextById(1217, m.Language) + " (=" +
-                           astro::FormatFixed(6, 2, c.gnomon_mm) + ")";
-  Text(canvas, t, b - t + 2, text, l.screen ? l.data_height : 35,
-       m.Colors[3]);
+  const std::string text = texts::TextById(1217, m.Language) +
+                           " (=" + astro::FormatFixed(6, 2, c.gnomon_mm) + ")";
+  Text(canvas, t, b - t + 2, text, l.screen ? l.data_height : 35, m.Colors[3]);
   if (l.screen) l.t *= 2;
 }
 
@@ -277,8 +277,8 @@ void DrawMargins(Canvas& canvas, const Layout& l, int width, int height) {
   const Rect& r = l.rect;
   const Pen pen = canvas.pen();
   const Brush brush = canvas.brush();
-  canvas.SetPen({platform::kWhite, 1, platform::PenMode::kCopy,
-                 PenStyle::kNone});
+  canvas.SetPen(
+      {platform::kWhite, 1, platform::PenMode::kCopy, PenStyle::kNone});
   canvas.SetBrush({BrushStyle::kSolid, platform::kWhite});
   const int left = ToDevice(r.left), top = ToDevice(r.top);
   const int right = ToDevice(r.right), bottom = ToDevice(r.bottom);
@@ -310,8 +310,8 @@ bool DrawPlanarDial(Canvas& canvas, model::Model& model,
   l.hh = (l.rect.bottom - l.rect.top) / 2;
   l.t = l.screen ? std::round(l.wh / (model.window.PrintLikeScreen ? 14 : 21))
                  : l.rect.left + 35;
-  l.title_height = l.screen ? PointsToPixels(model.window.LargeLabels ? 16 : 12)
-                            : 60;
+  l.title_height =
+      l.screen ? PointsToPixels(model.window.LargeLabels ? 16 : 12) : 60;
   l.data_height = l.screen ? PointsToPixels(8) : 30;
   l.legend_height =
       l.screen ? PointsToPixels(model.window.SmallLegend ? 7 : 8) : 35;
@@ -360,8 +360,8 @@ bool DrawPlanarDial(Canvas& canvas, model::Model& model,
   trace(PlanarFamily::kSunshine);
   trace(PlanarFamily::kDeclination);
   DrawGnomonLegend(canvas, l, m, c);
-  if (m.options.ShowTemporalHours && m.options.ExtendTemporalHours &&
-      lat < 0 && l.screen) {
+  if (m.options.ShowTemporalHours && m.options.ExtendTemporalHours && lat < 0 &&
+      l.screen) {
     Text(canvas, 2 * l.t, l.t, std::string(texts::RawText(1200, m.Language)),
          l.data_height * 3 / 2, platform::kRed);
   }

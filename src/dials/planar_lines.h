@@ -33,8 +33,7 @@ struct HourLineValue {
   LineRole role;
   std::string label;
 };
-std::vector<HourLineValue> HourLineValues(const model::Model& model,
-                                          bool mean);
+std::vector<HourLineValue> HourLineValues(const model::Model& model, bool mean);
 
 // The projected samples of one hour line at clock time `hour`: days
 // 171, 176, 179, ... 365 for apparent time, 1, 6, 9, ... 363 with the

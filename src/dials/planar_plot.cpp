@@ -60,7 +60,8 @@ class PlotCommandPen : public PenSink {
   }
   void Mark(double x, double y, bool filled) override {
     Flush();
-    std::string s = ";PU " + Text(x, y) + ";CI " + FormatPlotInt(mark_radius_) + ";";
+    std::string s =
+        ";PU " + Text(x, y) + ";CI " + FormatPlotInt(mark_radius_) + ";";
     if (filled) s += "CI " + FormatPlotInt(mark_radius_ / 2) + ";";
     WritePlot(plot_, s);
   }
@@ -139,8 +140,8 @@ std::optional<double> GridWidth(const PlotRequest& request,
 void WriteGrid(output::PlotFile& plot, double width_mm, Point o, int f) {
   const double frame_w = 16157.0 * f, frame_h = 11038.0 * f;
   WritePlot(plot, ";IW 0 0 " + FormatPlotInt(frame_w) + " " +
-                      FormatPlotInt(frame_h) + ";SP 9;" + Pu(o.x, o.y) +
-                      "CI " + FormatPlotInt(80.0 * f) + ";");
+                      FormatPlotInt(frame_h) + ";SP 9;" + Pu(o.x, o.y) + "CI " +
+                      FormatPlotInt(80.0 * f) + ";");
   const double step = width_mm * 40 * f;
   const double w = 16150.0 * f, h = 11030.0 * f;
   const auto lines = [&](double origin, double extent, bool vertical) {
@@ -200,7 +201,8 @@ bool PlotPlanarDial(output::PlotFile& plot, model::Model& model,
     double zoom = model.window.Zoom;
     const double g = units * DrawnGnomonMm(model.parameters.GnomonHeight, zoom);
     if (request.origin_mm) {
-      o_plot = {request.origin_mm->x * units, fh - request.origin_mm->y * units};
+      o_plot = {request.origin_mm->x * units,
+                fh - request.origin_mm->y * units};
     } else if (model.window.OriginPicked && model.window.ImageWidth >= 1 &&
                model.window.ImageHeight >= 1) {
       const platform::Point p = output::ScreenToPlot(
@@ -215,8 +217,8 @@ bool PlotPlanarDial(output::PlotFile& plot, model::Model& model,
                                 probe.phi_e, g, f);
     }
   }
-  PlanarConstruction c = PreparePlanarConstruction(
-      model, rect, units, {o_plot.x, fh - o_plot.y});
+  PlanarConstruction c =
+      PreparePlanarConstruction(model, rect, units, {o_plot.x, fh - o_plot.y});
   // Lines to the foot point reach as far as 200 mm, as on the printer.
   c.setup.foot_line_limit = 200 * units;
   const PlanarSetup& s = c.setup;
@@ -243,8 +245,8 @@ bool PlotPlanarDial(output::PlotFile& plot, model::Model& model,
         {model.window.LabelBoxPoint.x, model.window.LabelBoxPoint.y}, f);
     box = {static_cast<double>(p.x), static_cast<double>(p.y)};
   } else {
-    const Point b = DefaultLabelBox(kind, m.parameters.Latitude, frame.width,
-                                    frame.height);
+    const Point b =
+        DefaultLabelBox(kind, m.parameters.Latitude, frame.width, frame.height);
     box = {b.x * f, fh - b.y * f};
   }
   std::string labels = ";SP 4;DI 1,0;" + Si(0.3, 0.45, f);
@@ -263,10 +265,9 @@ bool PlotPlanarDial(output::PlotFile& plot, model::Model& model,
             FormatPlotInt(by) + " " + FormatPlotInt(bx + g2) + " " +
             FormatPlotInt(by) + " " + FormatPlotInt(bx + g2) + " " +
             FormatPlotInt(by + tick) + ";";
-  labels += output::PlotLabel(
-      bx, by - 250.0 * f,
-      std::string(texts::RawText(1222, lang)) +
-          Decimals2(c.gnomon_mm) + " mm)");
+  labels += output::PlotLabel(bx, by - 250.0 * f,
+                              std::string(texts::RawText(1222, lang)) +
+                                  Decimals2(c.gnomon_mm) + " mm)");
   WritePlot(plot, labels);
   if (lw != 1) WritePlot(plot, ";PW " + std::to_string((lw - 1) * f) + ";");
 
@@ -300,8 +301,8 @@ bool PlotPlanarDial(output::PlotFile& plot, model::Model& model,
   } else if (kind == 'i') {
     const auto horizon = HorizonLineY(s);
     const double top = horizon ? std::min(fh - *horizon + 5.0 * f, fh) : fh;
-    WritePlot(plot, ";IW 0 0 " + FormatPlotInt(fw) + " " + FormatPlotInt(top) +
-                        ";");
+    WritePlot(plot,
+              ";IW 0 0 " + FormatPlotInt(fw) + " " + FormatPlotInt(top) + ";");
   }
 
   trace(PlanarFamily::kTemporalHours);
@@ -311,8 +312,8 @@ bool PlotPlanarDial(output::PlotFile& plot, model::Model& model,
   for (const HourLabelPoint& p : hour_labels) {
     numbers += ";SP " + std::to_string(p.italian ? 6 : 7) + ";";
     const double dy = (p.italian ? -0.4 : 0.4) * units;
-    numbers += output::PlotLabel(p.at.x, fh - p.at.y + dy,
-                                 std::to_string(p.hour));
+    numbers +=
+        output::PlotLabel(p.at.x, fh - p.at.y + dy, std::to_string(p.hour));
   }
   trace(PlanarFamily::kAltitudeLines);
   trace(PlanarFamily::kApparentHours);
@@ -332,10 +333,9 @@ bool PlotPlanarDial(output::PlotFile& plot, model::Model& model,
 
   // The gnomon foot and the substyle.
   if (lw != 1) WritePlot(plot, ";PW 0;");
-  std::string style = ";IW 0 0 " + FormatPlotInt(fw) + " " +
-                      FormatPlotInt(fh) + ";SP 4;" +
-                      Pu(o_plot.x - 60.0 * f, o_plot.y - 60.0 * f) + "PD " +
-                      FormatPlotInt(o_plot.x + 60.0 * f) + " " +
+  std::string style = ";IW 0 0 " + FormatPlotInt(fw) + " " + FormatPlotInt(fh) +
+                      ";SP 4;" + Pu(o_plot.x - 60.0 * f, o_plot.y - 60.0 * f) +
+                      "PD " + FormatPlotInt(o_plot.x + 60.0 * f) + " " +
                       FormatPlotInt(o_plot.y - 60.0 * f) + " " +
                       FormatPlotInt(o_plot.x + 60.0 * f) + " " +
                       FormatPlotInt(o_plot.y + 60.0 * f) + " " +
