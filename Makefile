@@ -62,5 +62,6 @@ fuzz: fuzz-build
 	  $(FUZZ_BUILD)/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_TIME) -timeout=10 \
 	    -rss_limit_mb=2048 -max_len=65536 \
 	    -artifact_prefix=$(FUZZ_BUILD)/findings/ \
+	    $$(test -f fuzz/$$t.dict && echo -dict=fuzz/$$t.dict) \
 	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t; \
 	done

@@ -11,6 +11,8 @@
 #include "cli/console_ui.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "model/model.h"
+#include "tables/calculator.h"
 
 namespace lumtar::cli {
 namespace {
@@ -71,10 +73,6 @@ void CheckGregorianGap(SiteDate& s, platform::Ui& ui) {
   astro::controlGregor(s.date.year, s.date.month, s.date.day, ui, s.language);
 }
 
-std::string Fixed(double v, int decimals) {
-  return astro::FormatFixed(decimals, decimals, v);
-}
-
 // "hh:mm" with two-digit hours from a time in hours.
 std::string ClockText(double hours) {
   std::string t = astro::FormatHoursMinutes(hours);
@@ -83,18 +81,34 @@ std::string ClockText(double hours) {
   return t;
 }
 
-std::string SiteLine(const SiteDate& s) {
-  return "site: latitude " + Fixed(s.site.latitude, 4) + ", longitude " +
-         Fixed(s.site.longitude, 4) + " (west positive), zone meridian " +
-         Fixed(s.site.zone_meridian, 4) + "\n";
-}
-
-std::string DateText(const Date& d) {
-  std::string t = std::to_string(d.year) + "-";
-  if (d.month < 10) t += "0";
-  t += std::to_string(d.month) + "-";
-  if (d.day < 10) t += "0";
-  return t + std::to_string(d.day);
+// The calculator of `mode` for the site and date, its fields filled as the
+// user would type them; `setup` adjusts the fields before the calculation.
+// Prints the result list and returns the calculator's labels.
+template <typename Setup>
+tables::Calculator::Labels CalculatorText(const SiteDate& s, int mode,
+                                          std::uint8_t twilight,
+                                          platform::Ui& ui, std::ostream& o,
+                                          Setup setup) {
+  model::Model model;
+  model.Language = s.language;
+  model.parameters.Latitude = s.site.latitude;
+  model.parameters.Longitude = s.site.longitude;
+  model.parameters.ZoneMeridian = s.site.zone_meridian;
+  model.parameters.Year = s.date.year;
+  model.TwilightKind = twilight;
+  tables::CalcState state = tables::StartupCalcState(s.date.month, s.date.day);
+  state.CalcMode = mode;
+  tables::Calculator calc(model, state, ui);
+  calc.Open();
+  // Full precision instead of the display format of the opened fields.
+  calc.latitude = astro::FormatFixed(12, 9, s.site.latitude);
+  calc.longitude = astro::FormatFixed(13, 9, s.site.longitude);
+  calc.zone_meridian = astro::FormatFixed(13, 9, s.site.zone_meridian);
+  calc.LeaveLongitude();  // sets the zone warning as the field would
+  setup(calc);
+  calc.Calculate();
+  for (const std::string& line : calc.ResultList()) o << line << "\n";
+  return calc.labels();
 }
 
 template <typename Body>
@@ -154,20 +168,16 @@ int RunSunCommand(const std::vector<std::string>& args, std::ostream& out,
       o << j.Text() << "\n";
       return 0;
     }
-    const char* kind_name = kind == "zone"   ? "zone time"
-                            : kind == "mean" ? "local mean time"
-                                             : "local apparent time";
-    o << SiteLine(s);
-    o << "date: " << DateText(s.date) << ", " << astro::FormatClockSeconds(t)
-      << " " << kind_name << "\n";
-    o << "altitude:         " << astro::FormatFixed(9, 3, p.altitude_deg)
-      << " deg\n";
-    o << "azimuth:          " << astro::FormatFixed(9, 3, p.azimuth_deg)
-      << " deg (0 south, west positive)\n";
-    o << "declination:      " << astro::FormatFixed(9, 3, p.declination_deg)
-      << " deg\n";
-    o << "equation of time: " << astro::FormatEotMinSec(p.eot_deg)
-      << " min:s (apparent minus mean)\n";
+    CalculatorText(
+        s, tables::kCalcPosition, model::Model{}.TwilightKind, ui, o,
+        [&](tables::Calculator& c) {
+          c.time = tables::TimeOfDayText(t);
+          c.time_kind =
+              kind == "zone" ? tables::Calculator::TimeKindChoice::kZone
+              : kind == "mean"
+                  ? tables::Calculator::TimeKindChoice::kLocalMean
+                  : tables::Calculator::TimeKindChoice::kLocalApparent;
+        });
     return 0;
   });
 }
@@ -241,16 +251,8 @@ int RunRiseSetCommand(const std::vector<std::string>& args, std::ostream& out,
       o << j.Text() << "\n";
       return 0;
     }
-    o << SiteLine(s);
-    o << "date: " << DateText(s.date) << ", times in zone time, twilight " << tw
-      << "\n";
-    for (const Event& e : events)
-      o << e.label << (e.found ? ClockText(e.time) : "(" + e.text + ")")
-        << "\n";
-    o << "declination at 12 h:      "
-      << astro::FormatFixed(8, 3, noon.declination_deg) << " deg\n";
-    o << "equation of time at 12 h: " << astro::FormatEotMinSec(noon.eot_deg)
-      << " min:s\n";
+    CalculatorText(s, tables::kCalcRiseSet, static_cast<std::uint8_t>(kind), ui,
+                   o, [](tables::Calculator&) {});
     return 0;
   });
 }
@@ -272,15 +274,16 @@ int RunAzimuthTimeCommand(const std::vector<std::string>& args,
         ParseReal("azimuth", opt.Require("azimuth"), -180, 180);
     ConsoleUi ui(err, s.language);
     CheckGregorianGap(s, ui);
-    const astro::AzimuthTime t = astro::TimeForAzimuth(
-        s.site, s.date.day, s.date.month, s.date.year, azimuth, ui, s.language);
-    std::string clock;
-    if (t.found) {
-      clock = astro::FormatClockSeconds(t.zone_time);
-      while (!clock.empty() && clock[0] == ' ') clock.erase(clock.begin());
-      if (clock.size() == 7) clock.insert(clock.begin(), '0');
-    }
     if (s.json) {
+      const astro::AzimuthTime t =
+          astro::TimeForAzimuth(s.site, s.date.day, s.date.month, s.date.year,
+                                azimuth, ui, s.language);
+      std::string clock;
+      if (t.found) {
+        clock = astro::FormatClockSeconds(t.zone_time);
+        while (!clock.empty() && clock[0] == ' ') clock.erase(clock.begin());
+        if (clock.size() == 7) clock.insert(clock.begin(), '0');
+      }
       JsonObject j;
       if (t.found) {
         j.String("time", clock);
@@ -292,16 +295,12 @@ int RunAzimuthTimeCommand(const std::vector<std::string>& args,
       o << j.Text() << "\n";
       return t.found ? 0 : 1;
     }
-    o << SiteLine(s);
-    o << "date: " << DateText(s.date) << ", azimuth " << Fixed(azimuth, 3)
-      << " deg\n";
-    if (!t.found) {
-      o << "no time found\n";
-      return 1;
-    }
-    o << "time:     " << clock << " zone time\n";
-    o << "altitude: " << astro::FormatFixed(8, 3, t.altitude_deg) << " deg\n";
-    return 0;
+    const tables::Calculator::Labels labels =
+        CalculatorText(s, tables::kCalcAzimuthTime, model::Model{}.TwilightKind,
+                       ui, o, [&](tables::Calculator& c) {
+                         c.azimuth = astro::FormatFixed(13, 9, azimuth);
+                       });
+    return labels.time.empty() ? 1 : 0;
   });
 }
 

@@ -5,6 +5,9 @@
 #include "cli/astro_commands.h"
 #include "cli/draw_command.h"
 #include "cli/dxf_command.h"
+#include "cli/settings_command.h"
+#include "cli/table_command.h"
+#include "model/model.h"
 
 namespace lumtar::cli {
 namespace {
@@ -17,6 +20,9 @@ const char kUsage[] =
     "  azimuth-time  the time at which the sun reaches an azimuth\n"
     "  dxf           convert an HPGL plot file into a DXF drawing\n"
     "  draw          the current planar dial as SVG, HPGL, DXF or coordinates\n"
+    "  settings      default settings file, show or check a settings file\n"
+    "  table         yearly tables: equation of time, declination, noon,\n"
+    "                rise and set by month and half-year, symmetric table\n"
     "Angles: longitudes and zone meridians west positive, east negative\n"
     "(or a trailing E/W); latitude north positive (or N/S); azimuth 0 south,\n"
     "west positive.\n";
@@ -40,6 +46,9 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out,
   if (command == "azimuth-time") return RunAzimuthTimeCommand(rest, out, err);
   if (command == "dxf") return RunDxfCommand(rest, out, err);
   if (command == "draw") return RunDrawCommand(rest, out, err);
+  if (command == "settings") return RunSettingsCommand(rest, out, err);
+  if (command == "table")
+    return RunTableCommand(rest, model::Model{}, out, err);
   err << "lumtar-cli: unknown command '" << command << "'\n" << kUsage;
   return 2;
 }

@@ -9,7 +9,8 @@ namespace lumtar::cli {
 
 Options::Options(const std::vector<std::string>& args,
                  const std::set<std::string>& valued,
-                 const std::set<std::string>& flags) {
+                 const std::set<std::string>& flags,
+                 const std::set<std::string>& repeated) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a.rfind("--", 0) != 0)
@@ -21,7 +22,14 @@ Options::Options(const std::vector<std::string>& args,
       name = name.substr(0, eq);
     }
     if (values_.count(name)) throw ArgumentError("--" + name + " given twice");
-    if (flags.count(name)) {
+    if (repeated.count(name)) {
+      if (!value) {
+        if (i + 1 >= args.size())
+          throw ArgumentError("--" + name + " needs a value");
+        value = args[++i];
+      }
+      repeated_[name].push_back(*value);
+    } else if (flags.count(name)) {
       if (value) throw ArgumentError("--" + name + " takes no value");
       values_[name] = "";
     } else if (valued.count(name)) {
@@ -38,7 +46,13 @@ Options::Options(const std::vector<std::string>& args,
 }
 
 bool Options::Has(const std::string& name) const {
-  return values_.count(name) > 0;
+  return values_.count(name) > 0 || repeated_.count(name) > 0;
+}
+
+std::vector<std::string> Options::GetAll(const std::string& name) const {
+  const auto it = repeated_.find(name);
+  if (it == repeated_.end()) return {};
+  return it->second;
 }
 
 std::optional<std::string> Options::Get(const std::string& name) const {

@@ -16,19 +16,24 @@ class ArgumentError : public std::runtime_error {
 };
 
 // "--name value" pairs and "--flag" switches of one command. Unknown names,
-// missing values and repeated options are argument errors.
+// missing values and repeated options are argument errors, except for the
+// names in `repeated`, which take a value each time they are given.
 class Options {
  public:
   Options(const std::vector<std::string>& args,
           const std::set<std::string>& valued,
-          const std::set<std::string>& flags);
+          const std::set<std::string>& flags,
+          const std::set<std::string>& repeated = {});
 
   bool Has(const std::string& name) const;
   std::optional<std::string> Get(const std::string& name) const;
   std::string Require(const std::string& name) const;
+  // Every value of a repeated option, in the order given.
+  std::vector<std::string> GetAll(const std::string& name) const;
 
  private:
   std::map<std::string, std::string> values_;
+  std::map<std::string, std::vector<std::string>> repeated_;
 };
 
 // Angle in degrees in [min, max]; a trailing hemisphere letter states the
