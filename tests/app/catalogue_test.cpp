@@ -7,8 +7,8 @@
 #include "app/catalogue_rules.h"
 #include "app/kind_dialog.h"
 #include "app/parameter_dialog.h"
-#include "astro/pascal_math.h"
 #include "dials/date_lines.h"
+#include "astro/pascal_math.h"
 #include "platform/scripted_ui.h"
 
 namespace lumtar::app {
