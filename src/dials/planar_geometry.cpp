@@ -6,6 +6,7 @@
 #include "astro/calendar.h"
 #include "astro/pascal_math.h"
 #include "astro/sun_position.h"
+#include "dials/day_sun.h"
 
 namespace lumtar::dials {
 
@@ -276,9 +277,9 @@ double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
   const int day =
       static_cast<int>(astro::JulianDayNumber(21, summer ? 6 : 12, year) -
                        astro::JulianDayNumber(0, 1, year));
-  auto at = [&](double t) {
-    return astro::SunPosition(year, day, t, abs_latitude, 0, 0, true);
-  };
+  // The sun of that day, interpolated over the day from the ephemeris.
+  const DaySun sun(year, day, 0);
+  auto at = [&](double t) { return sun.At(t, abs_latitude, 0, true); };
   // Already above it at the start of the search: the line is a full circle
   // (or, with the sun never reaching it, no line at all).
   if (at(-0.5).altitude_deg > altitude) return -180;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dials/day_sun.h"
 #include "dials/pen_sink.h"
 #include "dials/planar_geometry.h"
 #include "model/model.h"
@@ -38,9 +39,10 @@ std::vector<HourLineValue> HourLineValues(const model::Model& model, bool mean);
 // The projected samples of one hour line at clock time `hour`: days
 // 171, 176, 179, ... 365 for apparent time, 1, 6, 9, ... 363 with the
 // equation of time for mean time.
+// `days` (optional) keeps the sun of the sampled days for the next lines.
 std::vector<SunPoint> SampleHourLine(const PlanarSetup& s,
                                      const model::Model& model, double hour,
-                                     bool mean);
+                                     bool mean, SunDays* days = nullptr);
 
 // Apparent-time hour lines (days 171..365) or mean-time lines with the
 // equation of time (days 1..363, figure-eights), with their subdivisions.

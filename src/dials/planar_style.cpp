@@ -53,6 +53,7 @@ void TraceFootPointLines(const PlanarSetup& s, const model::Model& model,
   if (s.umbrella || !model.options.HourLinesToFootPoint) return;
   const Point f = FootPoint(s);
   const double limit = std::max(s.foot_line_limit, 1.0);
+  SunDays days(s.year, s.zone_meridian);
   for (const HourLineValue& v : HourLineValues(model, false)) {
     const double h = HourAngleOf(s, model, v.hour);
     // An hour at which the sun never shines on the plane has no line.
@@ -60,7 +61,7 @@ void TraceFootPointLines(const PlanarSetup& s, const model::Model& model,
     bool any_visible = false;
     double best = 0.01;
     Point far = f;
-    for (const SunPoint& p : SampleHourLine(s, model, v.hour, false)) {
+    for (const SunPoint& p : SampleHourLine(s, model, v.hour, false, &days)) {
       if (!p.visible) continue;
       any_visible = true;
       const double d2 = (p.x - f.x) * (p.x - f.x) + (p.y - f.y) * (p.y - f.y);
