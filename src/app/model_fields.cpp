@@ -79,6 +79,10 @@ auto S(F model::DialSelectors::*field) {
   return [field](auto& m) -> auto& { return m.selectors.*field; };
 }
 template <typename F>
+auto W(F model::ConstructionWindow::*field) {
+  return [field](auto& m) -> auto& { return m.window.*field; };
+}
+template <typename F>
 auto M(F model::Model::*field) {
   return [field](auto& m) -> auto& { return m.*field; };
 }
@@ -586,6 +590,20 @@ std::vector<ModelField> BuildFields() {
                       {0, 5}, kNotStored));
   f.push_back(Integer("TwilightKind", kMod, M(&model::Model::TwilightKind),
                       {0, 2}, kNotStored));
+
+  // The construction window's state, for the command-line tool.
+  constexpr std::string_view kWin = "ConstructionWindow";
+  f.push_back(Real("Zoom", kWin, W(&model::ConstructionWindow::Zoom),
+                   {1.0 / 64, 64}, 6, kNotStored));
+  f.push_back(Flag("PrintLikeScreen", kWin,
+                   W(&model::ConstructionWindow::PrintLikeScreen), kNotStored));
+  f.push_back(Flag("DrawGrid", kWin, W(&model::ConstructionWindow::DrawGrid),
+                   kNotStored));
+  f.push_back(Flag("LargeLabels", kWin,
+                   W(&model::ConstructionWindow::LargeLabels), kNotStored));
+  f.push_back(Flag("ShowSunshineLines", kWin,
+                   W(&model::ConstructionWindow::ShowSunshineLines),
+                   kNotStored));
   return f;
 }
 

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/astro_commands.h"
+#include "cli/draw_command.h"
 #include "cli/dxf_command.h"
 #include "cli/settings_command.h"
 #include "cli/table_command.h"
@@ -18,6 +19,7 @@ const char kUsage[] =
     "  riseset       rise and set of sun and moon, twilight\n"
     "  azimuth-time  the time at which the sun reaches an azimuth\n"
     "  dxf           convert an HPGL plot file into a DXF drawing\n"
+    "  draw          the current planar dial as SVG, HPGL, DXF or coordinates\n"
     "  settings      default settings file, show or check a settings file\n"
     "  table         yearly tables: equation of time, declination, noon,\n"
     "                rise and set by month and half-year, symmetric table\n"
@@ -43,6 +45,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out,
   if (command == "riseset") return RunRiseSetCommand(rest, out, err);
   if (command == "azimuth-time") return RunAzimuthTimeCommand(rest, out, err);
   if (command == "dxf") return RunDxfCommand(rest, out, err);
+  if (command == "draw") return RunDrawCommand(rest, out, err);
   if (command == "settings") return RunSettingsCommand(rest, out, err);
   if (command == "table")
     return RunTableCommand(rest, model::Model{}, out, err);

@@ -6,6 +6,7 @@
 #include "astro/calendar.h"
 #include "astro/pascal_math.h"
 #include "astro/sun_position.h"
+#include "dials/day_sun.h"
 
 namespace lumtar::dials {
 
@@ -188,6 +189,34 @@ Point ClipToRectangle(Point outside, Point inside, const Rect& r) {
   return p;
 }
 
+std::optional<std::pair<Point, Point>> ClipSegment(Point a, Point b,
+                                                   const Rect& r) {
+  if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) ||
+      !std::isfinite(b.y))
+    return std::nullopt;
+  // Parameter range [t0, t1] of a + t (b - a) inside each pair of edges.
+  double t0 = 0, t1 = 1;
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const auto edge = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) {
+      if (t > t1) return false;
+      t0 = std::max(t0, t);
+    } else {
+      if (t < t0) return false;
+      t1 = std::min(t1, t);
+    }
+    return true;
+  };
+  if (!edge(-dx, a.x - r.left) || !edge(dx, r.right - a.x) ||
+      !edge(-dy, a.y - r.top) || !edge(dy, r.bottom - a.y))
+    return std::nullopt;
+  const Point p{t0 == 0 ? a.x : a.x + t0 * dx, t0 == 0 ? a.y : a.y + t0 * dy};
+  const Point q{t1 == 1 ? b.x : a.x + t1 * dx, t1 == 1 ? b.y : a.y + t1 * dy};
+  return std::make_pair(p, q);
+}
+
 void DrawClippedSegment(PenSink& pen, const Rect& r, const SunPoint& prev,
                         const SunPoint& cur) {
   const Point p{prev.x, prev.y}, q{cur.x, cur.y};
@@ -248,9 +277,9 @@ double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
   const int day =
       static_cast<int>(astro::JulianDayNumber(21, summer ? 6 : 12, year) -
                        astro::JulianDayNumber(0, 1, year));
-  auto at = [&](double t) {
-    return astro::SunPosition(year, day, t, abs_latitude, 0, 0, true);
-  };
+  // The sun of that day, interpolated over the day from the ephemeris.
+  const DaySun sun(year, day, 0);
+  auto at = [&](double t) { return sun.At(t, abs_latitude, 0, true); };
   // Already above it at the start of the search: the line is a full circle
   // (or, with the sun never reaching it, no line at all).
   if (at(-0.5).altitude_deg > altitude) return -180;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "dials/pen_sink.h"
 #include "model/model.h"
@@ -50,6 +52,9 @@ struct PlanarSetup {
   // The rectangle the lines are clipped to: the drawing rectangle, for
   // vertical and inclined planes cut at the horizon line.
   Rect clip{};
+  // The longest line drawn from the foot point of the polar style towards
+  // an hour line, in device units (hour lines to the foot point).
+  double foot_line_limit = 2000;
 };
 
 // Builds the setup of the model's planar kind for a drawing rectangle,
@@ -78,6 +83,11 @@ SunPoint ProjectSun(const PlanarSetup& s, double altitude, double azimuth);
 // rectangle (at most one adjustment per axis). When `inside` is itself
 // outside, `outside` is returned unchanged.
 Point ClipToRectangle(Point outside, Point inside, const Rect& r);
+
+// The part of the segment a -> b inside the closed rectangle, in the same
+// direction; nullopt when none of it is inside. Pure.
+std::optional<std::pair<Point, Point>> ClipSegment(Point a, Point b,
+                                                   const Rect& r);
 
 // Draws the part of the segment prev -> cur inside the rectangle.
 void DrawClippedSegment(PenSink& pen, const Rect& r, const SunPoint& prev,

@@ -64,6 +64,16 @@ std::string HoursMinutes(double t) {
   return text;
 }
 
+// An hour of the temporal, Babylonian or Italian hours as a name: "18",
+// or with two decimals between the full hours ("18.33").
+std::string HourNumber(double hour) {
+  if (std::fabs(hour - std::nearbyint(hour)) < 1e-9)
+    return std::to_string(static_cast<int>(std::nearbyint(hour)));
+  std::string text = astro::FormatFixed(2, 2, hour);
+  text.erase(0, text.find_first_not_of(' '));
+  return text;
+}
+
 // Subdivisions per hour of an interval index: 60, 30, 20, 15, 10 minutes;
 // stored indexes beyond the list also mean 10 minutes.
 int SubdivisionsOf(int index) {
@@ -123,11 +133,15 @@ void TraceDeclinationLines(const PlanarSetup& s, const model::Model& model,
     }
     LineTracer line(s, pen);
     const double lr = ReferenceLongitude(s, model);
+    // The declination of 12 h zone time holds for the whole line.
+    const double dec =
+        astro::SunPositionNoonEphemeris(s.year, d.day_count, 12, s.phi_e, lr,
+                                        s.zone_meridian, false)
+            .declination_deg;
     for (int k = 0; k < 97; ++k) {
       const double t = 0.25 * k;
-      const astro::SunPlace p =
-          astro::SunPositionNoonEphemeris(s.year, d.day_count, t + s.e_hours,
-                                          s.phi_e, lr, s.zone_meridian, false);
+      const astro::AltAz p = astro::AltAzFromClock(t + s.e_hours, s.phi_e, lr,
+                                                   s.zone_meridian, dec);
       SunPoint pt = ProjectSun(s, p.altitude_deg, p.azimuth_deg);
       if (k == 0 && !pt.on_face) {
         pt.x = 2 * s.origin.x - pt.x;
@@ -152,24 +166,25 @@ void TraceSunshineLines(const PlanarSetup& s, PenSink& pen) {
   }
 }
 
-namespace {
-
-void TraceOneHourLine(const PlanarSetup& s, const model::Model& model, double t,
-                      bool mean, PenSink& pen) {
+std::vector<SunPoint> SampleHourLine(const PlanarSetup& s,
+                                     const model::Model& model, double hour,
+                                     bool mean, SunDays* days) {
+  SunDays own(s.year, s.zone_meridian);
+  SunDays& sun = days != nullptr ? *days : own;
   const double lr = ReferenceLongitude(s, model);
   const int start = mean ? 1 : 171;
-  LineTracer line(s, pen);
+  std::vector<SunPoint> samples;
+  samples.reserve(mean ? 122 : 66);
   for (int d = start; d < 366; d += d == start ? 5 : 3) {
-    const astro::SunPlace p = astro::SunPosition(
-        s.year, d, t + s.e_hours, s.phi_e, lr, s.zone_meridian, mean);
-    line.Add(ProjectSun(s, p.altitude_deg, p.azimuth_deg));
+    const astro::SunPlace p =
+        sun.Day(d).At(hour + s.e_hours, s.phi_e, lr, mean);
+    samples.push_back(ProjectSun(s, p.altitude_deg, p.azimuth_deg));
   }
+  return samples;
 }
 
-}  // namespace
-
-void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
-                    PenSink& pen) {
+std::vector<HourLineValue> HourLineValues(const model::Model& model,
+                                          bool mean) {
   const auto& t = model.times;
   const int from = mean ? t.MeanHoursFrom : t.ApparentHoursFrom;
   const int to = mean ? t.MeanHoursTo : t.ApparentHoursTo;
@@ -177,7 +192,8 @@ void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
       SubdivisionsOf((mean ? model.options.MeanHourSubdivisions
                            : model.options.ApparentHourSubdivisions) -
                      '0');
-  for (int n = from; n <= to; ++n) {
+  std::vector<HourLineValue> values;
+  for (int n = std::max(from, 0); n <= std::min(to, 24); ++n) {
     for (int k = 0; k < parts; ++k) {
       const double hour = n + static_cast<double>(k) / parts;
       if (hour > to + 1e-9) break;
@@ -185,12 +201,31 @@ void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
           mean ? (k == 0 ? LineRole::kMeanHour : LineRole::kMeanSubdivision)
                : (k == 0 ? LineRole::kApparentHour
                          : LineRole::kApparentSubdivision);
-      const std::string label =
-          std::string(mean ? "mean time " : "apparent time ") +
-          HoursMinutes(hour);
-      pen.BeginLine(role, hour, label.c_str());
-      TraceOneHourLine(s, model, hour, mean, pen);
+      values.push_back({hour, n, k, role,
+                        std::string(mean ? "mean time " : "apparent time ") +
+                            HoursMinutes(hour)});
     }
+  }
+  return values;
+}
+
+namespace {
+
+void TraceOneHourLine(const PlanarSetup& s, const model::Model& model, double t,
+                      bool mean, SunDays& days, PenSink& pen) {
+  LineTracer line(s, pen);
+  for (const SunPoint& p : SampleHourLine(s, model, t, mean, &days))
+    line.Add(p);
+}
+
+}  // namespace
+
+void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
+                    PenSink& pen) {
+  SunDays days(s.year, s.zone_meridian);
+  for (const HourLineValue& v : HourLineValues(model, mean)) {
+    pen.BeginLine(v.role, v.hour, v.label.c_str());
+    TraceOneHourLine(s, model, v.hour, mean, days, pen);
   }
 }
 
@@ -199,7 +234,8 @@ void TraceAnalemma(const PlanarSetup& s, const model::Model& model,
   const int hour = model.values.AnalemmaHour;
   const std::string label = "analemma " + std::to_string(hour) + ":00";
   pen.BeginLine(LineRole::kAnalemma, hour, label.c_str());
-  TraceOneHourLine(s, model, hour, true, pen);
+  SunDays sun(s.year, s.zone_meridian);
+  TraceOneHourLine(s, model, hour, true, sun, pen);
   if (!model.options.ShowAnalemmaMarks) return;
   static const std::vector<int> kMarkDays[] = {
       {1}, {1, 15}, {7, 22}, {1, 11, 21}, {1, 8, 15, 22}};
@@ -233,20 +269,28 @@ void TraceTemporalHours(const PlanarSetup& s, const model::Model& model,
   const int parts = SubdivisionsOf(model.times.PlanarTemporalSubdivisions);
   const int first_day = DayCount(21, 6, s.year);
   const int step = s.umbrella ? 5 : 10;
+  // The declination of 12 h zone time of each sampled day, shared by all
+  // temporal lines.
+  std::vector<std::optional<double>> declinations(400);
+  const auto DeclinationOf = [&](int day) {
+    auto& d = declinations[std::clamp(day, 0, 399)];
+    if (!d)
+      d = astro::SunPositionNoonEphemeris(s.year, day, 12, s.latitude,
+                                          s.zone_meridian, s.zone_meridian,
+                                          false)
+              .declination_deg;
+    return *d;
+  };
   // The true plane, for the extension beyond the solstices.
   for (int n = from; n <= to; ++n) {
     for (int k = 0; k < parts; ++k) {
       const double hour = n + static_cast<double>(k) / parts;
       if (hour > to + 1e-9) break;
-      const std::string label =
-          "temporal hour " + astro::FormatFixed(1, 2, hour);
+      const std::string label = "temporal hour " + HourNumber(hour);
       pen.BeginLine(LineRole::kTemporalHour, hour, label.c_str());
       LineTracer line(s, pen);
       auto sample = [&](int day) {
-        const double dec = astro::SunPositionNoonEphemeris(
-                               s.year, day, 12, s.latitude, s.zone_meridian,
-                               s.zone_meridian, false)
-                               .declination_deg;
+        const double dec = DeclinationOf(day);
         const double tau = HalfDayArc(s.latitude, dec, false) / 90;
         const double t = 12 - (6 - hour) * tau;
         line.Add(Project(s, astro::AltAzFromHourAngle(
@@ -368,7 +412,7 @@ std::vector<HourLabelPoint> TraceBabylonianItalianHours(
                                                 : LineRole::kBabylonianHour);
         const std::string label =
             std::string(italian ? "Italian hour " : "Babylonian hour ") +
-            astro::FormatFixed(1, 2, hour);
+            HourNumber(hour);
         pen.BeginLine(role, hour, label.c_str());
         LineTracer line(s, pen);
         std::vector<Point> visible;

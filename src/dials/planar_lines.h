@@ -1,8 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "dials/day_sun.h"
 #include "dials/pen_sink.h"
 #include "dials/planar_geometry.h"
 #include "model/model.h"
@@ -21,6 +23,26 @@ void TraceDeclinationLines(const PlanarSetup& s, const model::Model& model,
 
 // Date lines of the days whose length is a whole number of hours.
 void TraceSunshineLines(const PlanarSetup& s, PenSink& pen);
+
+// The hour lines of the apparent-time (or mean-time) family in drawing
+// order: clock time, full hour n, step k within the hour (k = 0 the full
+// hour), role and name ("apparent time 14:30").
+struct HourLineValue {
+  double hour;
+  int full_hour;
+  int step;
+  LineRole role;
+  std::string label;
+};
+std::vector<HourLineValue> HourLineValues(const model::Model& model, bool mean);
+
+// The projected samples of one hour line at clock time `hour`: days
+// 171, 176, 179, ... 365 for apparent time, 1, 6, 9, ... 363 with the
+// equation of time for mean time.
+// `days` (optional) keeps the sun of the sampled days for the next lines.
+std::vector<SunPoint> SampleHourLine(const PlanarSetup& s,
+                                     const model::Model& model, double hour,
+                                     bool mean, SunDays* days = nullptr);
 
 // Apparent-time hour lines (days 171..365) or mean-time lines with the
 // equation of time (days 1..363, figure-eights), with their subdivisions.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/construction_window.h"
 #include "model/dial_kind.h"
 #include "model/dial_parameters.h"
 #include "model/line_options.h"
@@ -50,6 +51,8 @@ struct Model {
   bool ZoneWarningPending = false;
   std::uint8_t WizardState = 0;   // 0 none, 1 running, 3 next, 5 ...
   std::uint8_t TwilightKind = 2;  // 0 civil, 1 nautical, 2 astronomical
+
+  ConstructionWindow window;  // zoom, picked positions, angle table
 };
 
 }  // namespace lumtar::model
