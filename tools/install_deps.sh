@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ make
   libgtest-dev libgmock-dev libbenchmark-dev hp2xx python3-ezdxf
   clang libclang-rt-14-dev
+  qt6-base-dev libjpeg-dev fonts-liberation fonts-dejavu-core xvfb
 )
 
 missing=()
