@@ -65,6 +65,11 @@ MainWindow::MainWindow(model::Model& model, platform::Ui& ui,
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
   model_.WizardState = 0;
+  // The windows die with their parent; they must not call back into a
+  // main window that is half gone.
+  for (const OpenEntry& e : open_)
+    if (e.widget) e.widget->disconnect(this);
+  open_.clear();
 }
 
 void MainWindow::LogFirstPaint(QElapsedTimer started) {

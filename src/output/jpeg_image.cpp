@@ -1,9 +1,12 @@
 #include "output/jpeg_image.h"
 
-#include <jpeglib.h>
-
 #include <csetjmp>
 #include <cstdio>
+
+// libjpeg needs FILE declared first.
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 
 namespace lumtar::output {
 
