@@ -346,9 +346,11 @@ void ConstructionWindow::Redraw() {
   }
   if (image.size() != QSize(w, h)) image = QImage(w, h, QImage::Format_RGB32);
   image.fill(Qt::white);
+  ClearVectorUpperState();
   {
     QPainter painter(&image);
-    QtCanvas canvas(painter);
+    QtCanvas qt_canvas(painter);
+    VectorStateCanvas canvas(qt_canvas);
     last_status_ = app::DrawConstruction(canvas, model_, {true, w, h}, ui_);
     if (last_status_ == app::ConstructionStatus::kNotAvailable) {
       painter.setPen(Qt::darkGray);
