@@ -203,6 +203,16 @@ void GalleryPanel::ShowPicture(int index) {
   setFocus();
 }
 
+void GalleryPanel::ShowPictureOfKind(int entry) {
+  for (std::size_t i = 0; i < std::size(kPictures); ++i) {
+    if (kPictures[i].kind_entry == entry) {
+      ShowPicture(static_cast<int>(i));
+      return;
+    }
+  }
+  ClosePicture();
+}
+
 void GalleryPanel::ClosePicture() {
   shown_ = -1;
   ShowFront();

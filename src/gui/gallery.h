@@ -54,6 +54,9 @@ class GalleryPanel : public QWidget {
   bool own_front_picture() const { return own_front_; }
 
   void ShowPicture(int index);
+  // The first picture of kind-list entry `entry`; the front page when
+  // there is none.
+  void ShowPictureOfKind(int entry);
   void ClosePicture();
   bool picture_open() const;
   int shown_picture() const { return shown_; }

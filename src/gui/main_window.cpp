@@ -70,6 +70,7 @@ MainWindow::~MainWindow() {
   for (const OpenEntry& e : open_)
     if (e.widget) e.widget->disconnect(this);
   open_.clear();
+  if (colour_panel_) colour_panel_->disconnect(this);
 }
 
 void MainWindow::LogFirstPaint(QElapsedTimer started) {
@@ -128,6 +129,7 @@ QWidget* MainWindow::OpenWindow(WindowRole role, const QString& title) {
     WindowGone();
   });
   w->installEventFilter(this);
+  ConnectWindow(w);
   central_->setCurrentWidget(mdi_);
   gallery_->StopSlideShow();
   if (qobject_cast<QDialog*>(w)) {
@@ -158,6 +160,7 @@ void MainWindow::WizardRunning(bool) {
 
 void MainWindow::StartWizard() {
   gallery_->StopSlideShow();
+  if (!wizard_.running()) HideColourPanel();
   wizard_.Start();
 }
 
@@ -170,12 +173,17 @@ void MainWindow::CloseAllOrCancel() {
 
 void MainWindow::OpenActivity(WindowRole role) {
   if (!factories_.of(role)) return;
+  if (role == WindowRole::kColours) {
+    ShowColourPanel();
+    return;
+  }
   const bool wizard_step = role == WindowRole::kSite ||
                            role == WindowRole::kKind ||
                            role == WindowRole::kParameters;
   if (wizard_.running() && wizard_step) return;
   if (wizard_.running()) wizard_.Cancel();
   CloseAllWindows();
+  HideColourPanel();
   gallery_->StopSlideShow();
   if (!model_.DialogsValid) return;
   if (role == WindowRole::kConstruction && !model_.ParametersValid) return;
@@ -254,6 +262,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   gallery_->StopSlideShow();
   model_.WizardState = 0;
   CloseAllWindows();
+  if (colour_panel_) colour_panel_->close();
   QMainWindow::closeEvent(event);
 }
 

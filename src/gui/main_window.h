@@ -48,6 +48,7 @@ class MainWindow : public QMainWindow, public WizardHost {
   Wizard& wizard() { return wizard_; }
   // The open activity window of `role`, or nullptr.
   QWidget* OpenWindowOf(WindowRole role) const;
+  QWidget* colour_panel() const { return colour_panel_; }
   bool AnyWindowOpen() const;
   GalleryPanel* gallery() const { return gallery_; }
   QMdiArea* work_area() const { return mdi_; }
@@ -102,6 +103,10 @@ class MainWindow : public QMainWindow, public WizardHost {
     QPointer<QWidget> frame;  // the work-area frame of a non-dialog
   };
 
+  // Follows the signals of a window the main window opened.
+  void ConnectWindow(QWidget* window);
+  void ShowColourPanel();
+  void HideColourPanel();
   void BuildMenus();
   void BuildPopups();
   void UpdateMenuState();
@@ -120,6 +125,10 @@ class MainWindow : public QMainWindow, public WizardHost {
   QMdiArea* mdi_ = nullptr;
   GalleryPanel* gallery_ = nullptr;
   std::vector<OpenEntry> open_;
+  // The colour panel: a tool window beside the construction window, not
+  // an activity of its own.
+  QPointer<QWidget> colour_panel_;
+  ActivityWindow colour_window_;
   std::array<QAction*, 46> items_{};   // by caption number, [0] unused
   QAction* nothing_action_ = nullptr;  // Ctrl+Alt+M
   QMenu* wizard_popup_ = nullptr;

@@ -17,6 +17,7 @@
 #include "app/catalogue_rules.h"
 #include "app/program_directory.h"
 #include "app/settings_file.h"
+#include "gui/construction_window.h"
 #include "gui/help.h"
 #include "gui/main_window.h"
 #include "texts/captions.h"
@@ -148,7 +149,12 @@ void MainWindow::PrintWindowImage() {
 }
 
 void MainWindow::SaveSettings() {
-  app::WriteSettingsFile(app::SettingsPath(), model_, ui_);
+  // The colour lines already in lum.ini stay; the colour panel saves
+  // colours.
+  const std::filesystem::path file = app::SettingsPath();
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(file, ec);
+  app::WriteSettingsFile(file, model_, ui_, exists ? &file : nullptr);
 }
 
 void MainWindow::ReloadSettings() {
@@ -195,9 +201,13 @@ void MainWindow::LoadDateLines() {
 
 void MainWindow::SetScreenFormat(bool a4) {
   screen_format_a4_ = a4;
-  model_.window.PrintLikeScreen = a4;
   items_[20]->setChecked(a4);
   items_[21]->setChecked(!a4);
+  if (model_.window.PrintLikeScreen == a4) return;
+  model_.window.PrintLikeScreen = a4;
+  if (auto* c = qobject_cast<ConstructionWindow*>(
+          OpenWindowOf(WindowRole::kConstruction)))
+    c->SetPrintLikeScreen(a4);
 }
 
 void MainWindow::ShowAbout() {

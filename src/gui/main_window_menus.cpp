@@ -182,6 +182,7 @@ void MainWindow::ApplyLanguage() {
   gallery_->Retranslate();
   for (const OpenEntry& e : open_)
     if (e.widget && e.window.retranslate) e.window.retranslate();
+  if (colour_panel_ && colour_window_.retranslate) colour_window_.retranslate();
 }
 
 void MainWindow::UpdateMenuState() {

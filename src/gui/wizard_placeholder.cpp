@@ -1,11 +1,8 @@
 #include "gui/wizard_placeholder.h"
 
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QVBoxLayout>
 
-#include "app/construction_dispatch.h"
-#include "gui/qt_canvas.h"
 #include "model/catalogue.h"
 #include "texts/text_table.h"
 
@@ -80,54 +77,6 @@ int PlaceholderStepDialog::HelpContext() const {
   return 0;
 }
 
-PlaceholderConstructionWindow::PlaceholderConstructionWindow(
-    model::Model& model, platform::Ui& ui, QWidget* parent)
-    : QWidget(parent), model_(model), ui_(ui) {
-  setObjectName("PlaceholderConstructionWindow");
-  setMinimumSize(400, 300);
-  Retranslate();
-}
-
-void PlaceholderConstructionWindow::Retranslate() {
-  const int entry =
-      model::KindToEntry(model_.DialKind, model_.selectors.UmbrellaFlag != 0);
-  setWindowTitle(
-      Q(texts::TextById(model::kKindEntries[entry].text_id, model_.Language))
-          .trimmed());
-}
-
-int PlaceholderConstructionWindow::HelpContext() const {
-  const int entry =
-      model::KindToEntry(model_.DialKind, model_.selectors.UmbrellaFlag != 0);
-  return model::kKindEntries[entry].help_context;
-}
-
-void PlaceholderConstructionWindow::Redraw() {
-  if (width() < 1 || height() < 1) return;
-  image_ = QImage(size(), QImage::Format_RGB32);
-  image_.fill(Qt::white);
-  model_.window.ImageWidth = width();
-  model_.window.ImageHeight = height();
-  QPainter painter(&image_);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QtCanvas canvas(painter);
-  const app::ConstructionStatus status =
-      app::DrawConstruction(canvas, model_, {true, width(), height()}, ui_);
-  if (status == app::ConstructionStatus::kNotAvailable) {
-    painter.setPen(Qt::black);
-    painter.drawText(image_.rect(), Qt::AlignCenter,
-                     Q(app::NotAvailableText(model_)));
-  }
-  update();
-}
-
-void PlaceholderConstructionWindow::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.drawImage(0, 0, image_);
-}
-
-void PlaceholderConstructionWindow::resizeEvent(QResizeEvent*) { Redraw(); }
-
 WindowFactories PlaceholderFactories(model::Model& model, platform::Ui& ui) {
   WindowFactories f;
   const auto step = [&model, &ui](WindowRole role) {
@@ -138,9 +87,6 @@ WindowFactories PlaceholderFactories(model::Model& model, platform::Ui& ui) {
   f.site = step(WindowRole::kSite);
   f.kind = step(WindowRole::kKind);
   f.parameters = step(WindowRole::kParameters);
-  f.construction = [&model, &ui](QWidget* parent) {
-    return MakeActivity(new PlaceholderConstructionWindow(model, ui, parent));
-  };
   return f;
 }
 

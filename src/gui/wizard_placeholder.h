@@ -1,10 +1,9 @@
 #pragma once
 
-// TEMPORARY: stand-ins for the wizard's windows until the site, kind,
-// parameter and construction windows are wired in. Remove this file then.
+// TEMPORARY: stand-ins for the wizard's dialogs until the site, kind and
+// parameter dialogs are wired in. Remove this file then.
 
 #include <QDialog>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -34,28 +33,7 @@ class PlaceholderStepDialog : public QDialog {
   QPushButton* cancel_;
 };
 
-// The current construction drawn on the window's image, nothing more.
-class PlaceholderConstructionWindow : public QWidget {
-  Q_OBJECT
-
- public:
-  PlaceholderConstructionWindow(model::Model& model, platform::Ui& ui,
-                                QWidget* parent = nullptr);
-  void Retranslate();
-  int HelpContext() const;
-  void Redraw();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  model::Model& model_;
-  platform::Ui& ui_;
-  QImage image_;
-};
-
-// Factories of the stand-ins, for every role that has no real window yet.
+// Factories of the stand-in dialogs (site, kind, parameters).
 WindowFactories PlaceholderFactories(model::Model& model, platform::Ui& ui);
 
 }  // namespace lumtar::gui
