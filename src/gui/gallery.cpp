@@ -116,8 +116,9 @@ GalleryPanel::GalleryPanel(const model::Model& model, QWidget* parent)
   auto* scroll = new QScrollArea;
   scroll->setWidget(strip);
   scroll->setFixedHeight(kThumbSize + 30);
-  scroll->setMinimumWidth(std::min(strip->sizeHint().width() + 4, 1000));
-  scroll->setMaximumWidth(strip->sizeHint().width() + 4);
+  strip->adjustSize();
+  scroll->setMinimumWidth(std::min(strip->width() + 4, 1100));
+  scroll->setMaximumWidth(strip->width() + 4);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setFrameShape(QFrame::NoFrame);

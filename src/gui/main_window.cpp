@@ -137,6 +137,8 @@ QWidget* MainWindow::OpenWindow(WindowRole role, const QString& title) {
       w->show();
     else
       w->showMaximized();
+    w->raise();
+    w->activateWindow();
   } else {
     QMdiSubWindow* frame = mdi_->addSubWindow(w);
     frame->setAttribute(Qt::WA_DeleteOnClose);
