@@ -143,7 +143,6 @@ std::string BeforePoint(const std::string& s) {
 }  // namespace
 
 bool KindDialogModel::Close() {
-  const bool de = model_.Language == Language::kGerman;
   const Language lang = model_.Language;
   auto& p = model_.parameters;
   bool ok = true;
@@ -190,7 +189,7 @@ bool KindDialogModel::Close() {
         } else if (read(ParamField::kShepherdGnomon, BeforePoint(gnomon_),
                         Field::kGnomon)) {
           const auto r = astro::ReadIntFieldRetry(
-              scale_, 0, 400, de ? "Skalenl\xC3\xA4nge" : "Scale length",
+              scale_, 0, 400, FieldName(ParamField::kCylinderScaleLength, lang),
               model_.values.CylinderScaleLength, ui_, model_.Language);
           if (r.rewrite) scale_ = *r.rewrite;
           if (r.failed) {

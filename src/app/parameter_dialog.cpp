@@ -17,10 +17,6 @@ using texts::Language;
 
 namespace {
 
-const char* NameOf(const FieldSpec& s, Language l) {
-  return l == Language::kGerman ? s.german : s.english;
-}
-
 std::string HabermelWarning(Language l) {
   return std::string(texts::RawText(1129, l)) + "\r\n" +
          std::string(texts::RawText(1130, l));
@@ -39,17 +35,17 @@ bool ReadParamField(model::Model& model, ParamField field,
   const double stored = FieldValue(model, field);
   switch (s.type) {
     case FieldType::kReal: {
-      const auto r = astro::ReadRealField(text, stored, NameOf(s, lang), max,
-                                          min, ui, lang);
+      const auto r = astro::ReadRealField(text, stored, FieldName(field, lang),
+                                          max, min, ui, lang);
       if (r.rewrite && rewrite) *rewrite = *r.rewrite;
       if (r.failed) return false;
       SetFieldValue(model, field, r.value);
       return true;
     }
     case FieldType::kInteger: {
-      const auto r = astro::ReadIntField(text, static_cast<int>(min),
-                                         static_cast<int>(max), NameOf(s, lang),
-                                         static_cast<int>(stored), ui, lang);
+      const auto r = astro::ReadIntField(
+          text, static_cast<int>(min), static_cast<int>(max),
+          FieldName(field, lang), static_cast<int>(stored), ui, lang);
       if (r.rewrite && rewrite) *rewrite = *r.rewrite;
       if (r.failed) return false;
       SetFieldValue(model, field, r.value);
