@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/catalogue_rules.h"
+#include "app/parameter_pages.h"
 #include "astro/field_readers.h"
 #include "astro/format.h"
 #include "astro/pascal_math.h"
@@ -76,6 +77,8 @@ ParameterDialogModel::ParameterDialogModel(model::Model& model,
     : model_(model), ui_(ui) {}
 
 void ParameterDialogModel::Open() {
+  opened_ = {model_.parameters, model_.values,       model_.options,
+             model_.times,      model_.DateLineList, model_.ParametersValid};
   page_ = model::PageOfKind(model_.DialKind, model_.selectors.UmbrellaFlag != 0,
                             model_.ExpertMode != 0);
   texts.clear();
@@ -196,14 +199,17 @@ bool ParameterDialogModel::Close() {
 }
 
 void ParameterDialogModel::SetRingHourChoice(int choice) {
-  auto& o = model_.options;
-  if (choice == 0) {
-    if (o.HourTimeKind == 2) o.HourTimeKind = 0;
-    o.OneHourLineBand = true;
-  } else {
-    o.HourTimeKind = 2;  // temporal hours (and so no zone time)
-    o.OneHourLineBand = false;
-  }
+  app::SetRingHourChoice(model_, choice);
+}
+
+void ParameterDialogModel::Cancel() {
+  model_.parameters = opened_.parameters;
+  model_.values = opened_.values;
+  model_.options = opened_.options;
+  model_.times = opened_.times;
+  model_.DateLineList = opened_.date_lines;
+  model_.ParametersValid = opened_.parameters_valid;
+  focus.reset();
 }
 
 }  // namespace lumtar::app

@@ -24,9 +24,6 @@ namespace {
 
 using Field = app::KindDialogModel::Field;
 
-// The wizard runs with state 1 while a step is open.
-constexpr int kWizardRunning = 1;
-
 QString FromView(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
 }
@@ -215,7 +212,7 @@ void KindWindow::UpdateFromKind() {
 
 void KindWindow::Retranslate() {
   const texts::Language l = model_.Language;
-  const bool wizard = model_.WizardState == kWizardRunning;
+  const bool wizard = model_.WizardState != 0;
   setWindowTitle(wizard ? FromView(texts::TitleText(12, l)) + "2"
                         : Text(1606, l));
   kind_box_->setTitle(Text(1180, l));

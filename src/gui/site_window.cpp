@@ -24,8 +24,6 @@ using Field = app::SiteDialogModel::Field;
 
 // Help context of the site and year dialog.
 constexpr int kSiteHelpContext = 4;
-// The wizard runs with state 1 while its first step is open.
-constexpr int kWizardRunning = 1;
 
 QString Text(int id, texts::Language l) {
   return QString::fromUtf8(texts::RawText(id, l).data(),
@@ -188,7 +186,7 @@ void SiteWindow::UpdateEnabled() {
 
 void SiteWindow::Retranslate() {
   const texts::Language l = model_.Language;
-  const bool wizard = model_.WizardState == kWizardRunning;
+  const bool wizard = model_.WizardState != 0;
   setWindowTitle(wizard
                      ? QString::fromUtf8(
                            texts::TitleText(12, l).data(),
