@@ -84,6 +84,15 @@ void ParameterDialogModel::Open() {
   texts.clear();
   for (ParamField f : FieldsOfPage(page_, model_.DialKind, model_.selectors))
     texts[f] = FieldText(model_, f);
+  resulting_diameter.clear();
+  if (texts.count(ParamField::kHabermelGnomon)) {
+    const auto& p = model_.parameters;
+    resulting_diameter = astro::FormatFixed(
+        5, 1,
+        HabermelDiameterFromGnomon(p.HabermelGnomon,
+                                   model_.selectors.AltitudeVariant, p.Latitude,
+                                   model_.values.Obliquity));
+  }
   focus.reset();
 }
 
