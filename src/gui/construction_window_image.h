@@ -13,8 +13,14 @@ namespace lumtar::gui {
 // runs several times slower until they are cleared. Called before each
 // redraw of the image (a no-op elsewhere than x86-64).
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("avx"))) inline void ClearVectorUpperState() {
+__attribute__((target("avx"))) inline void ClearVectorUpperStateAvx() {
   __builtin_ia32_vzeroupper();
+}
+// The instruction exists only on processors with AVX; elsewhere there is no
+// such state to clear.
+inline void ClearVectorUpperState() {
+  static const bool has_avx = __builtin_cpu_supports("avx");
+  if (has_avx) ClearVectorUpperStateAvx();
 }
 #else
 inline void ClearVectorUpperState() {}
