@@ -5,15 +5,25 @@
 #include "gui/colour_panel.h"
 #include "gui/construction_window.h"
 #include "gui/gallery.h"
+#include "gui/kind_window.h"
 #include "gui/main_window.h"
-#include "gui/wizard_placeholder.h"
+#include "gui/parameter_window.h"
+#include "gui/site_window.h"
 #include "model/catalogue.h"
 
 namespace lumtar::gui {
 
 WindowFactories DefaultWindowFactories(model::Model& model, platform::Ui& ui) {
-  // Stand-ins for the three dialogs until the real ones are wired in here.
-  WindowFactories f = PlaceholderFactories(model, ui);
+  WindowFactories f;
+  f.site = [&model, &ui](QWidget* parent) {
+    return MakeActivity(new SiteWindow(model, ui, parent));
+  };
+  f.kind = [&model, &ui](QWidget* parent) {
+    return MakeActivity(new KindWindow(model, ui, parent));
+  };
+  f.parameters = [&model, &ui](QWidget* parent) {
+    return MakeActivity(new ParameterWindow(model, ui, parent));
+  };
   f.construction = [&model, &ui](QWidget* parent) {
     auto* w = new ConstructionWindow(model, ui, parent);
     ActivityWindow a = MakeActivity(w);

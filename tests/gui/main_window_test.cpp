@@ -298,5 +298,27 @@ TEST_F(MainWindowTest, HintsSwitchBothCheckMarks) {
   EXPECT_FALSE(window_->MenuAction(44)->isChecked());
 }
 
+// The program's own windows: the same walk, each dialog closed by its
+// default button with the values it opened with.
+TEST_F(MainWindowTest, WizardWalksThroughTheProgramsOwnWindows) {
+  MainWindow window(model_, ui_, DefaultWindowFactories(model_, ui_), help_);
+  const auto press_default = [&] {
+    auto* dialog = qobject_cast<QDialog*>(window.wizard().current_window());
+    ASSERT_NE(dialog, nullptr);
+    dialog->accept();
+    Settle();
+  };
+  window.StartWizard();
+  ASSERT_NE(window.OpenWindowOf(WindowRole::kSite), nullptr);
+  press_default();
+  ASSERT_NE(window.OpenWindowOf(WindowRole::kKind), nullptr);
+  press_default();
+  ASSERT_NE(window.OpenWindowOf(WindowRole::kParameters), nullptr);
+  press_default();
+  EXPECT_EQ(model_.WizardState, 0);
+  EXPECT_NE(window.OpenWindowOf(WindowRole::kConstruction), nullptr);
+  EXPECT_TRUE(ui_.shown.empty()) << ui_.shown.front().text;
+}
+
 }  // namespace
 }  // namespace lumtar::gui
