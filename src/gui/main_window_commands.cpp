@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -110,7 +111,18 @@ void MainWindow::ShowHelp() {
   const OpenEntry* e = ActiveEntry();
   const int context =
       e && e->window.help_context ? e->window.help_context() : 0;
-  help_.Show(context);
+  if (help_.Show(context)) return;
+  const QString page = help_.PageFile(context, model_.Language);
+  const texts::Language l = model_.Language;
+  if (page.isEmpty()) {
+    ui_.Message(Caption::kInformation,
+                std::string(texts::RawText(1614, l)) +
+                    HelpPageName(context).toStdString() + ".html" +
+                    std::string(texts::RawText(1615, l)));
+  } else {
+    // No browser could be started: say where the page is.
+    statusBar()->showMessage(page, 10000);
+  }
 }
 
 void MainWindow::PrintActive() {

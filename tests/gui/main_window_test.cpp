@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QTest>
 #include <cstdlib>
@@ -318,6 +319,37 @@ TEST_F(MainWindowTest, WizardWalksThroughTheProgramsOwnWindows) {
   EXPECT_EQ(model_.WizardState, 0);
   EXPECT_NE(window.OpenWindowOf(WindowRole::kConstruction), nullptr);
   EXPECT_TRUE(ui_.shown.empty()) << ui_.shown.front().text;
+}
+
+TEST_F(MainWindowTest, LanguageSwitchRetranslatesTheOpenSiteDialog) {
+  MainWindow window(model_, ui_, DefaultWindowFactories(model_, ui_), help_);
+  window.OpenActivity(WindowRole::kSite);
+  QWidget* site = window.OpenWindowOf(WindowRole::kSite);
+  ASSERT_NE(site, nullptr);
+  const auto has_label = [site](const QString& text) {
+    for (const QLabel* label : site->findChildren<QLabel*>())
+      if (label->text() == text) return true;
+    return false;
+  };
+  EXPECT_TRUE(has_label("(Süd ist neg.)"));
+  window.MenuAction(43)->trigger();
+  EXPECT_TRUE(has_label("(South is neg.)"));
+  EXPECT_FALSE(has_label("(Süd ist neg.)"));
+}
+
+TEST_F(MainWindowTest, F1ShowsTheHelpPageOfTheActiveWindow) {
+  std::vector<QUrl> opened;
+  Help help(model_, [&](const QUrl& url) {
+    opened.push_back(url);
+    return true;
+  });
+  MainWindow window(model_, ui_, fakes_.Factories(model_), help);
+  window.MenuAction(38)->trigger();  // no window: the index
+  window.OpenActivity(WindowRole::kConstruction);
+  window.ShowHelp();  // the fake construction window gives context 11
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_TRUE(opened[0].toLocalFile().endsWith("/de/index.html"));
+  EXPECT_TRUE(opened[1].toLocalFile().endsWith("/de/planar.html"));
 }
 
 }  // namespace
