@@ -47,6 +47,7 @@ MainWindow::MainWindow(model::Model& model, platform::Ui& ui,
   setObjectName("Form1");
   mdi_ = new QMdiArea;
   mdi_->setViewMode(QMdiArea::SubWindowView);
+  mdi_->viewport()->setMouseTracking(true);  // the gallery comes back
   gallery_ = new GalleryPanel(model_);
   central_ = new QStackedWidget;
   central_->addWidget(gallery_);

@@ -352,5 +352,21 @@ TEST_F(MainWindowTest, F1ShowsTheHelpPageOfTheActiveWindow) {
   EXPECT_TRUE(opened[1].toLocalFile().endsWith("/de/planar.html"));
 }
 
+TEST_F(MainWindowTest, ExpertModeDuringTheKindStepReopensItAndTheWizardGoesOn) {
+  window_->StartWizard();
+  Step()->accept();
+  Settle();
+  ASSERT_EQ(window_->OpenWindowOf(WindowRole::kKind), Step());
+  window_->ToggleExpertMode();
+  Settle();
+  EXPECT_EQ(fakes_.made[WindowRole::kKind], 2);
+  EXPECT_EQ(model_.WizardState, 3);
+  ASSERT_EQ(window_->OpenWindowOf(WindowRole::kKind), Step());
+  Step()->accept();
+  Settle();
+  EXPECT_EQ(model_.WizardState, 5);
+  EXPECT_NE(window_->OpenWindowOf(WindowRole::kParameters), nullptr);
+}
+
 }  // namespace
 }  // namespace lumtar::gui
