@@ -95,9 +95,9 @@ void PlotFigure(const GraphFigure& figure, output::PlotFile& plot, double x0_mm,
     if (label.size != size) {
       size = label.size;
       const PlotCharSize s = kPlotCharSizes[static_cast<int>(size)];
-      output::WritePlot(plot, ";SI " + output::FormatPlotFixed(0, 2, s.width) +
+      output::WritePlot(plot, ";SI " + output::FormatPlotFixed(4, 2, s.width) +
                                   "," +
-                                  output::FormatPlotFixed(0, 2, s.height));
+                                  output::FormatPlotFixed(4, 2, s.height));
     }
     const PlotCharSize s = kPlotCharSizes[static_cast<int>(size)];
     const double w_mm = TextWidth(label.text) * kPlotCharAdvance * s.width * 10;

@@ -133,7 +133,8 @@ SunPathData ComputeSunPath(const model::Model& model, const SunPathOptions& o) {
                   Ordinal(md.month, md.day) != kJuneSolstice;
     const astro::RiseHour rise =
         astro::RiseHourAngle(line.declination_deg, phi);
-    line.rise_azimuth_deg = rise.azimuth_deg;
+    // The crossing at +H0 is the setting; the rising mirrors it.
+    line.rise_azimuth_deg = -rise.azimuth_deg;
     dec_min = std::min(dec_min, line.declination_deg);
     dec_max = std::max(dec_max, line.declination_deg);
     const double h0 = rise.hour_angle_deg;

@@ -58,7 +58,7 @@ struct DateLine {
   // The declination rises on this date (21 December to 21 June): the line
   // is labelled at its rising end, else at its setting end.
   bool rising;
-  double rise_azimuth_deg;   // from the hour angle of the horizon crossing
+  double rise_azimuth_deg;   // where it rises (from RiseHourAngle)
   std::vector<SkyRun> runs;  // from rise to set; empty in polar night
 };
 
