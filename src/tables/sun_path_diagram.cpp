@@ -123,6 +123,12 @@ class Diagram {
   void Sky(const SkyRun& run, int entry, int pen, int width) {
     GraphPath* path = nullptr;
     for (std::size_t i = 0; i < run.size(); ++i) {
+      // Above the top of the rectangular diagram nothing is drawn.
+      if (shape_ == SunPathShape::kRectangular &&
+          run[i].altitude_deg > max_alt_) {
+        path = nullptr;
+        continue;
+      }
       if (path == nullptr || (i > 0 && Jump(run[i - 1], run[i])))
         path = &f_.Path(entry, pen, width);
       path->points.push_back(Map(run[i]));
