@@ -24,8 +24,9 @@ asan: deps
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
-	cmake --build $(BUILD) -j $(JOBS) --target lumtar_bench
+	cmake --build $(BUILD) -j $(JOBS) --target lumtar_bench lumtar_gui_bench
 	$(BUILD)/bench/lumtar_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/lumtar_gui_bench
 
 # The desktop program. Without a display it says so in one line and stops
 # (try `xvfb-run make run`, or lumtar-cli).
