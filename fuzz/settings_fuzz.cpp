@@ -7,7 +7,9 @@
 // promises:
 // - every model it leaves is consistent (each field in its range);
 // - the file it would write for that model reads back without a message
-//   and writes again to the same lines.
+//   and writes again to the same lines;
+// - the colour panel's load of the same file leaves a consistent model,
+//   and a palette it saved into the file loads back unchanged.
 
 #include <stdlib.h>
 #include <unistd.h>
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include "app/model_fields.h"
+#include "app/palette_file.h"
 #include "app/settings_file.h"
 #include "platform/scripted_ui.h"
 
@@ -64,6 +67,30 @@ const std::filesystem::path& Folder() {
 void CheckConsistent(const lumtar::model::Model& m, const char* when) {
   const auto problems = lumtar::app::ModelProblems(m);
   if (!problems.empty()) Fail(std::string(when) + ": " + problems.front());
+}
+
+// The palette load and save of the colour panel on the same file.
+void CheckPalette(const std::string& bytes) {
+  const std::filesystem::path file = Folder() / "palette.ini";
+  {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << bytes;
+  }
+  FuzzUi ui;
+  lumtar::model::Model model;
+  model.Colors[0] = 0x123456;
+  lumtar::app::LoadPalette(model, file, ui);
+  CheckConsistent(model, "after loading the palette");
+  model.Colors[0] ^= 0x0F0F0F;
+  model.Colors[11] ^= 0xF0F0F0;
+  if (lumtar::app::SavePalette(model, file, ui) !=
+      lumtar::app::PaletteFileStatus::kSaved)
+    return;
+  lumtar::model::Model loaded;
+  if (lumtar::app::LoadPalette(loaded, file, ui) !=
+          lumtar::app::PaletteFileStatus::kLoaded ||
+      loaded.Colors != model.Colors)
+    Fail("a saved palette does not load back");
 }
 
 }  // namespace
@@ -111,5 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   CheckConsistent(again, "after reading back");
   if (lumtar::app::WriteSettingsLines(again, quiet) != lines)
     Fail("writing the read-back model gives other lines");
+
+  CheckPalette(bytes);
   return 0;
 }

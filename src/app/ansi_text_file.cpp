@@ -1,98 +1,22 @@
 #include "app/ansi_text_file.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+
+#include "output/atomic_file.h"
+#include "output/windows1252.h"
 
 namespace lumtar::app {
-namespace {
-
-// Bytes of the UTF-8 character at the start of `s` that the encoder could
-// not take: the lead byte and the continuation bytes it announces, so that a
-// bad byte never swallows the next good character.
-std::size_t BadUtf8Length(std::string_view s) {
-  const auto lead = static_cast<unsigned char>(s[0]);
-  std::size_t expected = 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    expected = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    expected = 3;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    expected = 4;
-  }
-  std::size_t n = 1;
-  while (n < expected && n < s.size() &&
-         (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
-    ++n;
-  return n;
-}
-
-// Converts with iconv from `from` to `to`. Where the converter refuses the
-// input, "?" is written and `skip` (given the rest of the input) tells how
-// many bytes to pass over.
-template <typename Skip>
-std::string Convert(std::string_view input, const char* from, const char* to,
-                    Skip skip) {
-  std::string out;
-  out.reserve(input.size() + input.size() / 4);
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    // No converter at all: keep the ASCII characters, which both sides
-    // share.
-    for (char c : input) out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    return out;
-  }
-  char* in = const_cast<char*>(input.data());
-  std::size_t in_left = input.size();
-  char buffer[4096];
-  while (in_left > 0) {
-    char* dst = buffer;
-    std::size_t dst_left = sizeof buffer;
-    const std::size_t r = iconv(cd, &in, &in_left, &dst, &dst_left);
-    out.append(buffer, dst - buffer);
-    if (r != static_cast<std::size_t>(-1)) continue;
-    if (errno == E2BIG) continue;
-    // EILSEQ or EINVAL: an input sequence the converter cannot take.
-    out += '?';
-    const std::size_t n =
-        std::max<std::size_t>(1, skip(std::string_view(in, in_left)));
-    in += n;
-    in_left -= n;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  }
-  iconv_close(cd);
-  return out;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-}  // namespace
 
 std::string DecodeWindows1252(std::string_view bytes) {
-  return Convert(bytes, "WINDOWS-1252", "UTF-8",
-                 [](std::string_view) -> std::size_t { return 1; });
+  return output::Windows1252ToUtf8(bytes);
 }
 
 std::string EncodeWindows1252(std::string_view utf8) {
-  return Convert(utf8, "UTF-8", "WINDOWS-1252", BadUtf8Length);
+  return output::Utf8ToWindows1252(utf8);
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -155,36 +79,7 @@ std::optional<std::vector<std::string>> ReadWindows1252Lines(
 
 bool WriteFileAtomically(const std::filesystem::path& file,
                          std::string_view bytes) {
-  if (file.filename().empty()) return false;
-  const std::filesystem::path folder = file.parent_path();
-  // A fresh name beside the target; O_EXCL makes sure it is ours.
-  std::filesystem::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp =
-        folder / ("." + file.filename().string() + ".tmp" +
-                  std::to_string(::getpid()) + "_" + std::to_string(attempt));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  struct stat old;
-  if (::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-    ::fchmod(fd, old.st_mode & 07777);
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(temp.c_str(), file.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  // Make the rename itself durable.
-  const int dir = ::open(folder.empty() ? "." : folder.c_str(),
-                         O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
+  return output::WriteFileAtomically(file, bytes);
 }
 
 bool WriteWindows1252Lines(const std::filesystem::path& file,

@@ -11,8 +11,8 @@ namespace lumtar::app {
 
 // Text files of the program are Windows-1252 outside and UTF-8 inside.
 
-// Windows-1252 bytes as UTF-8. The five byte values that Windows-1252 leaves
-// undefined become "?".
+// Windows-1252 bytes as UTF-8 (the converter of output/windows1252.h). The
+// five byte values that Windows-1252 leaves undefined become "?".
 std::string DecodeWindows1252(std::string_view bytes);
 
 // UTF-8 text as Windows-1252 bytes. A character that Windows-1252 cannot
@@ -39,8 +39,8 @@ std::optional<std::vector<std::string>> ReadWindows1252Lines(
     const std::filesystem::path& file);
 
 // Writes `bytes` as the whole new content of `file` without ever leaving a
-// half-written file: the bytes go to a temporary file in the same folder,
-// which is flushed to disk and then renamed over `file`. An existing file
+// half-written file (output::WriteFileAtomically: a temporary file in the
+// same folder, flushed to disk and renamed over `file`). An existing file
 // keeps its permissions. On any failure the temporary file is removed, the
 // previous file is untouched and false is returned.
 bool WriteFileAtomically(const std::filesystem::path& file,

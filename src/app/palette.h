@@ -9,8 +9,8 @@
 namespace lumtar::app {
 
 // The construction palette: defaults, the colour roles per dial family and
-// the rules of the colour panel. (Saving and loading the palette in the
-// settings file live beside the settings reader.)
+// the rules of the colour panel. (Saving and loading the palette in
+// lum.ini: palette_file.h.)
 
 // Colours back to the built-in defaults.
 void ResetColours(model::Model& model);

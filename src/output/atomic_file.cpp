@@ -1,5 +1,6 @@
 #include "output/atomic_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +22,10 @@ void AtomicFile::Fail(std::string_view what) {
 bool AtomicFile::Open() {
   Discard();
   error_.clear();
+  if (target_.filename().empty()) {
+    error_ = "no file name in " + target_.string();
+    return false;
+  }
   std::filesystem::path folder = target_.parent_path();
   if (folder.empty()) folder = ".";
   std::string name =
@@ -30,10 +35,16 @@ bool AtomicFile::Open() {
     Fail("cannot create a file in " + folder.string());
     return false;
   }
-  // mkstemp makes the file private; give it the mode a new file gets.
-  const mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
+  // mkstemp makes the file private: give it the permissions of the file it
+  // replaces, or those a new file gets.
+  struct stat old;
+  if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    fchmod(fd, old.st_mode & 07777);
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+  }
   temporary_ = name;
   file_ = fdopen(fd, "wb");
   if (file_ == nullptr) {
@@ -65,6 +76,7 @@ bool AtomicFile::Commit() {
     std::string why;
     if (ReplaceFile(temporary_, target_, why)) {
       temporary_.clear();
+      SyncFolder();
       return true;
     }
     error_ = why;
@@ -83,6 +95,26 @@ void AtomicFile::Discard() {
     std::filesystem::remove(temporary_, ec);
     temporary_.clear();
   }
+}
+
+void AtomicFile::SyncFolder() const {
+  const std::filesystem::path folder = target_.parent_path();
+  const int dir = open(folder.empty() ? "." : folder.c_str(),
+                       O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  fsync(dir);
+  close(dir);
+}
+
+bool WriteFileAtomically(const std::filesystem::path& target,
+                         std::string_view bytes, std::string* error) {
+  AtomicFile file(target);
+  if (file.Open()) {
+    file.Write(bytes);
+    if (file.Commit()) return true;
+  }
+  if (error != nullptr) *error = file.error();
+  return false;
 }
 
 bool ReplaceFile(const std::filesystem::path& from,

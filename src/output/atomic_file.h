@@ -9,8 +9,12 @@ namespace lumtar::output {
 
 // A file that replaces `target` only when it was written completely: the
 // bytes go to a fresh temporary file in the target's folder, which Commit()
-// flushes, closes and renames over the target. Until then the previous
-// file is untouched; a temporary file that was not committed is removed.
+// flushes to disk, closes and renames over the target (the folder is then
+// synced so that the rename lasts). Until then the previous file is
+// untouched; a temporary file that was not committed is removed. A file
+// that replaces an existing one keeps its permissions; a new one gets the
+// mode a newly created file gets. This is the one place that writes files
+// atomically: every save of the program goes through it.
 class AtomicFile {
  public:
   explicit AtomicFile(std::filesystem::path target);
@@ -31,12 +35,20 @@ class AtomicFile {
 
  private:
   void Fail(std::string_view what);
+  // Makes the rename durable.
+  void SyncFolder() const;
 
   std::filesystem::path target_;
   std::filesystem::path temporary_;
   std::FILE* file_ = nullptr;
   std::string error_;
 };
+
+// Writes `bytes` as the whole new content of `target` through AtomicFile.
+// False, with `error` saying why when it is given, when anything fails; the
+// previous file is then untouched.
+bool WriteFileAtomically(const std::filesystem::path& target,
+                         std::string_view bytes, std::string* error = nullptr);
 
 // `from` renamed over `to`; false and `error` when the rename fails.
 bool ReplaceFile(const std::filesystem::path& from,

@@ -54,17 +54,8 @@ std::string TableFileText(const TableText& table, TableFormat format,
 
 bool WriteWindows1252File(const std::filesystem::path& path,
                           const std::string& text, std::string& error) {
-  output::AtomicFile file(path);
-  if (!file.Open()) {
-    error = file.error();
-    return false;
-  }
-  file.Write(output::Utf8ToWindows1252(text));
-  if (!file.Commit()) {
-    error = file.error();
-    return false;
-  }
-  return true;
+  return output::WriteFileAtomically(path, output::Utf8ToWindows1252(text),
+                                     &error);
 }
 
 TableFormat FormatOfChosenName(const std::filesystem::path& chosen) {

@@ -1,8 +1,6 @@
 #include "app/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
@@ -1006,23 +1004,17 @@ TEST(SettingsFile, AFailedSaveLeavesThePreviousFile) {
   // exists: the old file stays as it was.
   const auto file = dir / "lum.ini";
   WriteBytes(file, "old content\r\n");
-  struct rlimit old_limit;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-  auto old_handler = signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old_limit;
-  small.rlim_cur = 100;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = WriteSettingsFile(file, m, ui);
-  setrlimit(RLIMIT_FSIZE, &old_limit);
-  signal(SIGXFSZ, old_handler);
+  bool saved = true;
+  {
+    testing::FileSizeLimit limit(100);
+    ASSERT_TRUE(limit.active());
+    saved = WriteSettingsFile(file, m, ui);
+  }
   EXPECT_FALSE(saved);
   EXPECT_EQ(ReadBytes(file), "old content\r\n");
   // No temporary file is left behind.
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
-    names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"lum.ini", "taken.ini"}));
+  EXPECT_EQ(testing::FileNames(dir.path()),
+            (std::vector<std::string>{"lum.ini", "taken.ini"}));
 }
 
 TEST(SettingsFile, ResetKeepsTheKindPaletteLanguageAndDates) {

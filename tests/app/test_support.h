@@ -1,12 +1,16 @@
 #pragma once
 
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/scripted_ui.h"
 
@@ -49,6 +53,41 @@ inline void WriteBytes(const std::filesystem::path& file,
                        const std::string& bytes) {
   std::ofstream out(file, std::ios::binary);
   out << bytes;
+}
+
+// While it lives, this process may write no file beyond `bytes` (a write
+// past it fails instead of raising SIGXFSZ): a save that fails half-way.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    old_handler_ = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old_;
+    small.rlim_cur = bytes;
+    active_ = setrlimit(RLIMIT_FSIZE, &small) == 0;
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    signal(SIGXFSZ, old_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  bool active() const { return active_; }
+
+ private:
+  struct rlimit old_;
+  sighandler_t old_handler_;
+  bool active_ = false;
+};
+
+// The names in `folder`, sorted.
+inline std::vector<std::string> FileNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // A ScriptedUi whose answers go to questions only: a plain message (OK)
