@@ -3,7 +3,6 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
-TODAY      := $(shell date +%Y-%m-%d)
 
 .PHONY: deps configure build test asan bench run clean format
 
@@ -25,15 +24,15 @@ asan: deps
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
-	cmake --build $(BUILD) -j $(JOBS) --target lumtar_bench
+	cmake --build $(BUILD) -j $(JOBS) --target lumtar_bench lumtar_gui_bench
 	$(BUILD)/bench/lumtar_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/lumtar_gui_bench
 
-# Until the desktop program exists: a short demonstration of the command-line
-# tool at the default site (Central Europe), today.
+# The desktop program. Without a display it says so in one line and stops
+# (try `xvfb-run make run`, or lumtar-cli).
 run: build
-	$(BUILD)/src/cli/lumtar-cli sun --lat 47.25 --lon -9.59 --zone -15 --date $(TODAY) --time 12:00:00
-	$(BUILD)/src/cli/lumtar-cli riseset --lat 47.25 --lon -9.59 --zone -15 --date $(TODAY)
-	$(BUILD)/src/cli/lumtar-cli azimuth-time --lat 47.25 --lon -9.59 --zone -15 --date $(TODAY) --azimuth 0
+	$(if $(DISPLAY)$(WAYLAND_DISPLAY)$(QT_QPA_PLATFORM),,$(error no display available: set DISPLAY, run under xvfb-run, or use lumtar-cli))
+	$(BUILD)/src/gui/lumtar
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -17,12 +17,76 @@ KindDialogModel::KindDialogModel(model::Model& model, platform::Ui& ui)
     : model_(model), ui_(ui) {}
 
 void KindDialogModel::Open() {
+  opened_ = {model_.DialKind, model_.selectors,       model_.parameters,
+             model_.values,   model_.ColourRoleBlock, model_.ParametersValid};
   ApplyExpertModeToKind(model_);
   entry_ = model::KindToEntry(model_.DialKind, model_.selectors.UmbrellaFlag);
   umbrella_plane_ = model::UmbrellaPlaneIndex(model_.DialKind);
   FillFields();
   focus.reset();
   beep = false;
+  help_context_ = 10;
+  if (const int h = model::kKindEntries[entry_].help_context) help_context_ = h;
+}
+
+void KindDialogModel::Cancel() {
+  model_.DialKind = opened_.kind;
+  model_.selectors = opened_.selectors;
+  model_.parameters = opened_.parameters;
+  model_.values = opened_.values;
+  model_.ColourRoleBlock = opened_.colour_role_block;
+  model_.ParametersValid = opened_.parameters_valid;
+  focus.reset();
+}
+
+int KindDialogModel::HelpContext() const { return help_context_; }
+
+bool KindDialogModel::EditsPlane() const { return model_.DialKind != 'h'; }
+
+ParamField KindDialogModel::GnomonField() const {
+  switch (model_.DialKind) {
+    case 'z':
+      return model_.selectors.CylinderVariant == 2
+                 ? ParamField::kCylinderGnomon
+                 : ParamField::kShepherdGnomon;
+    case 'k':
+      return ParamField::kHidokeiGnomon;
+    case 'w':
+    case 'p':
+      return ParamField::kSawyerGnomon;
+    default:
+      return model_.selectors.UmbrellaFlag ? ParamField::kUmbrellaRod
+                                           : ParamField::kGnomonHeight;
+  }
+}
+
+std::vector<KindDialogModel::Field> KindDialogModel::VisibleFields() const {
+  std::vector<Field> f = {Field::kWallDeclination, Field::kInclination};
+  switch (model_.DialKind) {
+    case 'z':
+      f.push_back(Field::kGnomon);
+      f.push_back(model_.selectors.CylinderVariant == 2 ? Field::kCylinderRadius
+                                                        : Field::kScale);
+      break;
+    case 'q':
+      if (model_.selectors.AltitudeVariant != 0)
+        f.push_back(Field::kHabermelDiameter);
+      break;
+    case 'h':
+    case 'i':
+    case 'v':
+    case 'k':
+    case 'w':
+    case 'p':
+      f.push_back(Field::kGnomon);
+      break;
+    case 's':
+      f.push_back(Field::kFocusBase);
+      break;
+    default:
+      break;
+  }
+  return f;
 }
 
 void KindDialogModel::FillFields() {
@@ -57,7 +121,10 @@ std::vector<int> KindDialogModel::VisibleEntries() const {
 }
 
 void KindDialogModel::SelectEntry(int entry) {
+  if (entry < 0 || entry >= static_cast<int>(model::kKindEntries.size()))
+    return;
   entry_ = entry;
+  if (const int h = model::kKindEntries[entry].help_context) help_context_ = h;
   SelectKindEntry(model_, entry, umbrella_plane_);
   FillFields();
 }
@@ -76,6 +143,15 @@ void KindDialogModel::SelectCylinderVariant(int variant) {
   model_.selectors.CylinderVariant =
       model_.ExpertMode ? static_cast<std::uint8_t>(variant) : 0;
   FillFields();
+}
+
+void KindDialogModel::SelectAzimuthCircles(int circles) {
+  model_.selectors.AzimuthCircles = circles == 0 ? 0 : 1;
+}
+
+void KindDialogModel::SelectAzimuthScale(int scale) {
+  if (scale >= 0 && scale <= 3)
+    model_.selectors.AzimuthScale = static_cast<std::uint8_t>(scale);
 }
 
 void KindDialogModel::Edit(Field field, std::string text) {
@@ -143,7 +219,6 @@ std::string BeforePoint(const std::string& s) {
 }  // namespace
 
 bool KindDialogModel::Close() {
-  const bool de = model_.Language == Language::kGerman;
   const Language lang = model_.Language;
   auto& p = model_.parameters;
   bool ok = true;
@@ -190,7 +265,7 @@ bool KindDialogModel::Close() {
         } else if (read(ParamField::kShepherdGnomon, BeforePoint(gnomon_),
                         Field::kGnomon)) {
           const auto r = astro::ReadIntFieldRetry(
-              scale_, 0, 400, de ? "Skalenl\xC3\xA4nge" : "Scale length",
+              scale_, 0, 400, FieldName(ParamField::kCylinderScaleLength, lang),
               model_.values.CylinderScaleLength, ui_, model_.Language);
           if (r.rewrite) scale_ = *r.rewrite;
           if (r.failed) {

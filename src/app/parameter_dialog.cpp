@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/catalogue_rules.h"
+#include "app/parameter_pages.h"
 #include "astro/field_readers.h"
 #include "astro/format.h"
 #include "astro/pascal_math.h"
@@ -16,10 +17,6 @@ using platform::Caption;
 using texts::Language;
 
 namespace {
-
-const char* NameOf(const FieldSpec& s, Language l) {
-  return l == Language::kGerman ? s.german : s.english;
-}
 
 std::string HabermelWarning(Language l) {
   return std::string(texts::RawText(1129, l)) + "\r\n" +
@@ -39,17 +36,17 @@ bool ReadParamField(model::Model& model, ParamField field,
   const double stored = FieldValue(model, field);
   switch (s.type) {
     case FieldType::kReal: {
-      const auto r = astro::ReadRealField(text, stored, NameOf(s, lang), max,
-                                          min, ui, lang);
+      const auto r = astro::ReadRealField(text, stored, FieldName(field, lang),
+                                          max, min, ui, lang);
       if (r.rewrite && rewrite) *rewrite = *r.rewrite;
       if (r.failed) return false;
       SetFieldValue(model, field, r.value);
       return true;
     }
     case FieldType::kInteger: {
-      const auto r = astro::ReadIntField(text, static_cast<int>(min),
-                                         static_cast<int>(max), NameOf(s, lang),
-                                         static_cast<int>(stored), ui, lang);
+      const auto r = astro::ReadIntField(
+          text, static_cast<int>(min), static_cast<int>(max),
+          FieldName(field, lang), static_cast<int>(stored), ui, lang);
       if (r.rewrite && rewrite) *rewrite = *r.rewrite;
       if (r.failed) return false;
       SetFieldValue(model, field, r.value);
@@ -80,11 +77,22 @@ ParameterDialogModel::ParameterDialogModel(model::Model& model,
     : model_(model), ui_(ui) {}
 
 void ParameterDialogModel::Open() {
+  opened_ = {model_.parameters, model_.values,       model_.options,
+             model_.times,      model_.DateLineList, model_.ParametersValid};
   page_ = model::PageOfKind(model_.DialKind, model_.selectors.UmbrellaFlag != 0,
                             model_.ExpertMode != 0);
   texts.clear();
   for (ParamField f : FieldsOfPage(page_, model_.DialKind, model_.selectors))
     texts[f] = FieldText(model_, f);
+  resulting_diameter.clear();
+  if (texts.count(ParamField::kHabermelGnomon)) {
+    const auto& p = model_.parameters;
+    resulting_diameter = astro::FormatFixed(
+        5, 1,
+        HabermelDiameterFromGnomon(p.HabermelGnomon,
+                                   model_.selectors.AltitudeVariant, p.Latitude,
+                                   model_.values.Obliquity));
+  }
   focus.reset();
 }
 
@@ -200,14 +208,17 @@ bool ParameterDialogModel::Close() {
 }
 
 void ParameterDialogModel::SetRingHourChoice(int choice) {
-  auto& o = model_.options;
-  if (choice == 0) {
-    if (o.HourTimeKind == 2) o.HourTimeKind = 0;
-    o.OneHourLineBand = true;
-  } else {
-    o.HourTimeKind = 2;  // temporal hours (and so no zone time)
-    o.OneHourLineBand = false;
-  }
+  app::SetRingHourChoice(model_, choice);
+}
+
+void ParameterDialogModel::Cancel() {
+  model_.parameters = opened_.parameters;
+  model_.values = opened_.values;
+  model_.options = opened_.options;
+  model_.times = opened_.times;
+  model_.DateLineList = opened_.date_lines;
+  model_.ParametersValid = opened_.parameters_valid;
+  focus.reset();
 }
 
 }  // namespace lumtar::app

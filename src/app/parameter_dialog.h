@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/parameter_fields.h"
 #include "model/model.h"
@@ -51,6 +52,10 @@ class ParameterDialogModel {
   // hours in two bands.
   void SetRingHourChoice(int choice);
 
+  // Cancelling: every value, option, hour range and date line goes back
+  // to what it was when the dialog opened.
+  void Cancel();
+
  private:
   bool ReadField(ParamField field, bool single);
   void AfterAccepted(ParamField field);
@@ -60,6 +65,14 @@ class ParameterDialogModel {
   model::Model& model_;
   platform::Ui& ui_;
   model::ParameterPage page_ = model::ParameterPage::kNone;
+  struct Opened {
+    model::DialParameters parameters;
+    model::ConstructionValues values;
+    model::LineOptions options;
+    model::HourLineTimes times;
+    std::vector<std::string> date_lines;
+    bool parameters_valid = true;
+  } opened_;
 };
 
 }  // namespace lumtar::app

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/format.h"
+#include "texts/text_table.h"
 
 namespace lumtar::app {
 namespace {
@@ -11,73 +12,46 @@ using F = ParamField;
 using T = FieldType;
 
 constexpr FieldSpec kSpecs[] = {
-    {F::kAnalemmaHour, T::kInteger, 1, 23, "Analemma-Stunde", "Analemma hour",
-     0},
-    {F::kInclination, T::kReal, 0, 175, "Neigung", "Inclination", 2},
-    {F::kWallDeclination, T::kReal, -180, 180, "Wandabweichung",
-     "Wall declination", 2},
-    {F::kGnomonHeight, T::kReal, 3, 120, "Zeigerh\xC3\xB6he", "Gnomon height",
-     2},
-    {F::kUmbrellaRod, T::kPlainReal, 0, 0, "Stabh\xC3\xB6he", "Rod height", 2},
-    {F::kUmbrellaInclination, T::kPlainReal, 0, 0, "Neigung", "Inclination", 2},
-    {F::kUmbrellaDiskPercent, T::kPlainReal, 0, 0, "Scheibenradius %",
-     "Disk radius %", 1},
-    {F::kQuadrantSize, T::kInteger, 80, 200,
-     "Quadrantgr\xC3\xB6\xC3\x9F"
-     "e",
-     "Quadrant size", 0},
-    {F::kHabermelGnomon, T::kReal, 9, 100, "Zeigerl\xC3\xA4nge",
-     "Gnomon length", 1},
-    {F::kHabermelDiameter, T::kReal, 30, 200, "Durchmesser", "Diameter", 1},
-    {F::kLatitude, T::kReal, -90, 90, "Breite", "Latitude", 6},
-    {F::kLatitude2, T::kReal, -90, 90, "Breite 2", "Latitude 2", 6},
-    {F::kShepherdGnomon, T::kInteger, 4, 110, "Zeigerl\xC3\xA4nge",
-     "Gnomon length", 0},
-    {F::kCylinderScaleLength, T::kInteger, 0, 400, "Skalenl\xC3\xA4nge",
-     "Scale length", 0},
-    {F::kMaxShadowLength, T::kInteger, 0, 200, "Max. Schattenl\xC3\xA4nge",
-     "Max. shadow length", 0},
-    {F::kCylinderGnomon, T::kReal, 4, 110, "Zeigerl\xC3\xA4nge",
-     "Gnomon length", 1},
-    {F::kCylinderRadius, T::kReal, 4, 500, "Zylinderradius", "Cylinder radius",
-     1},
-    {F::kObserverDistance, T::kReal, 10, 400, "Beobachterabstand",
-     "Observer distance", 1},
-    {F::kBasePlateDiameter, T::kReal, 3, 200, "Grundplatte",
-     "Base plate diameter", 1},
-    {F::kHidokeiGnomon, T::kInteger, 4, 110, "Zeigerl\xC3\xA4nge",
-     "Gnomon length", 0},
-    {F::kHidokeiScaleLength, T::kInteger, 0, 180, "Monatsskala", "Month scale",
-     0},
-    {F::kHidokeiScaleWidth, T::kInteger, 0, 260, "Horizontalskala",
-     "Horizontal scale", 0},
-    {F::kRingDiameter, T::kReal, 10, 300, "Ringdurchmesser", "Ring diameter",
-     1},
-    {F::kRingWidth, T::kReal, 4.5, 300, "Ringbreite", "Ring width", 1},
-    {F::kRingHolePosition, T::kReal, 10, 90, "Lochposition", "Hole position",
-     1},
-    {F::kRingHoleOffset, T::kReal, 0, 23.44, "Lochversatz", "Hole offset", 2},
-    {F::kSawyerGnomon, T::kReal, 5, 200, "Zeigerh\xC3\xB6he", "Gnomon height",
-     2},
-    {F::kSawyerHourAngle, T::kReal, 0.5, 15, "Stundenwinkel", "Hour angle", 2},
-    {F::kSawyerCentre, T::kReal, 0, 900, "Zentrum", "Centre", 1},
-    {F::kPeaucellierUnit, T::kInteger, 0, 300, "Einheit", "Unit", 0},
-    {F::kPeaucellierConstant, T::kReal, -2.1, 2.1, "Konstante", "Constant", 4},
-    {F::kLongitude, T::kReal, -180, 180, "L\xC3\xA4nge", "Longitude", 6},
-    {F::kLongitude2, T::kReal, -180, 180, "L\xC3\xA4nge 2", "Longitude 2", 6},
-    {F::kWallDeclination2, T::kReal, -180, 180, "Wandabweichung 2",
-     "Wall declination 2", 2},
-    {F::kZoneMeridian, T::kReal, -180, 180, "Zonenmeridian", "Zone meridian",
-     2},
-    {F::kConeHeight, T::kReal, 5, 500, "Kegelh\xC3\xB6he", "Cone height", 1},
-    {F::kConeAxisInclination, T::kReal, -175, 175, "Achsneigung",
-     "Axis inclination", 2},
-    {F::kMapScale, T::kInteger, 5, 66000000, "Ma\xC3\x9Fstab", "Map scale", 0},
-    {F::kConeHalfAngle, T::kReal, 0, 85,
-     "Halber \xC3\x96"
-     "ffnungswinkel",
-     "Half opening angle", 2},
-    {F::kFocusBase, T::kReal, 7, 100, "Basisabstand", "Base distance", 1},
+    {F::kAnalemmaHour, T::kInteger, 1, 23, 1135, 0},
+    {F::kInclination, T::kReal, 0, 175, 1136, 2},
+    {F::kWallDeclination, T::kReal, -180, 180, 1137, 2},
+    {F::kGnomonHeight, T::kReal, 3, 120, 1138, 2},
+    {F::kUmbrellaRod, T::kPlainReal, 0, 0, 1139, 2},
+    {F::kUmbrellaInclination, T::kPlainReal, 0, 0, 1136, 2},
+    {F::kUmbrellaDiskPercent, T::kPlainReal, 0, 0, 1140, 1},
+    {F::kQuadrantSize, T::kInteger, 80, 200, 1141, 0},
+    {F::kHabermelGnomon, T::kReal, 9, 100, 1142, 1},
+    {F::kHabermelDiameter, T::kReal, 30, 200, 1143, 1},
+    {F::kLatitude, T::kReal, -90, 90, 1144, 6},
+    {F::kLatitude2, T::kReal, -90, 90, 1145, 6},
+    {F::kShepherdGnomon, T::kInteger, 4, 110, 1142, 0},
+    {F::kCylinderScaleLength, T::kInteger, 0, 400, 1149, 0},
+    {F::kMaxShadowLength, T::kInteger, 0, 200, 1151, 0},
+    {F::kCylinderGnomon, T::kReal, 4, 110, 1142, 1},
+    {F::kCylinderRadius, T::kReal, 4, 500, 1152, 1},
+    {F::kObserverDistance, T::kReal, 10, 400, 1153, 1},
+    {F::kBasePlateDiameter, T::kReal, 3, 200, 1154, 1},
+    {F::kHidokeiGnomon, T::kInteger, 4, 110, 1142, 0},
+    {F::kHidokeiScaleLength, T::kInteger, 0, 180, 1155, 0},
+    {F::kHidokeiScaleWidth, T::kInteger, 0, 260, 1156, 0},
+    {F::kRingDiameter, T::kReal, 10, 300, 1157, 1},
+    {F::kRingWidth, T::kReal, 4.5, 300, 1158, 1},
+    {F::kRingHolePosition, T::kReal, 10, 90, 1159, 1},
+    {F::kRingHoleOffset, T::kReal, 0, 23.44, 1160, 2},
+    {F::kSawyerGnomon, T::kReal, 5, 200, 1138, 2},
+    {F::kSawyerHourAngle, T::kReal, 0.5, 15, 1161, 2},
+    {F::kSawyerCentre, T::kReal, 0, 900, 1162, 1},
+    {F::kPeaucellierUnit, T::kInteger, 0, 300, 1163, 0},
+    {F::kPeaucellierConstant, T::kReal, -2.1, 2.1, 1164, 4},
+    {F::kLongitude, T::kReal, -180, 180, 1146, 6},
+    {F::kLongitude2, T::kReal, -180, 180, 1147, 6},
+    {F::kWallDeclination2, T::kReal, -180, 180, 1148, 2},
+    {F::kZoneMeridian, T::kReal, -180, 180, 1150, 2},
+    {F::kConeHeight, T::kReal, 5, 500, 1165, 1},
+    {F::kConeAxisInclination, T::kReal, -175, 175, 1166, 2},
+    {F::kMapScale, T::kInteger, 5, 66000000, 1167, 0},
+    {F::kConeHalfAngle, T::kReal, 0, 85, 1168, 2},
+    {F::kFocusBase, T::kReal, 7, 100, 1169, 1},
 };
 
 double* RealOf(model::Model& m, ParamField f) {
@@ -197,6 +171,14 @@ void SetFieldValue(model::Model& model, ParamField field, double value) {
   } else if (std::int32_t* i = IntOf(model, field)) {
     *i = static_cast<std::int32_t>(std::nearbyint(value));
   }
+}
+
+std::string_view FieldLabel(ParamField field, texts::Language language) {
+  return texts::RawText(SpecOf(field).label_id, language);
+}
+
+std::string FieldName(ParamField field, texts::Language language) {
+  return astro::StripAccelerators(FieldLabel(field, language));
 }
 
 std::string FieldText(const model::Model& model, ParamField field) {

@@ -64,8 +64,7 @@ struct FieldSpec {
   ParamField field;
   FieldType type;
   double min, max;
-  const char* german;
-  const char* english;
+  int label_id;  // text id of the field's label; it also names the field
   int decimals;  // shown with this many decimals
 };
 
@@ -76,6 +75,11 @@ const FieldSpec& SpecOf(ParamField field);
 // The model value behind a field (umbrella disk in percent).
 double FieldValue(const model::Model& model, ParamField field);
 void SetFieldValue(model::Model& model, ParamField field, double value);
+
+// The field's label in `language` (with its accelerator) and its name in
+// messages (the label without "&" and ":").
+std::string_view FieldLabel(ParamField field, texts::Language language);
+std::string FieldName(ParamField field, texts::Language language);
 
 // The field's text as the dialog shows it.
 std::string FieldText(const model::Model& model, ParamField field);

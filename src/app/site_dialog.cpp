@@ -33,20 +33,16 @@ Sexagesimal ToSexagesimal(double x) {
 
 namespace {
 
+// The names of the fields in messages: their labels without "&" and ":".
 struct Names {
-  const char* latitude;
-  const char* longitude;
-  const char* zone;
-  const char* year;
-  const char* minutes;
-  const char* seconds;
+  std::string latitude, longitude, zone, year, minutes, seconds;
 };
-constexpr Names kGermanNames = {"Breite", "L\xC3\xA4nge",  "Zonenmeridian",
-                                "Jahr",   "Winkelminuten", "Winkelsekunden"};
-constexpr Names kEnglishNames = {"Latitude", "Longitude", "Zone meridian",
-                                 "Year",     "Minutes",   "Seconds"};
-const Names& NamesOf(Language l) {
-  return l == Language::kGerman ? kGermanNames : kEnglishNames;
+Names NamesOf(Language l) {
+  auto name = [l](int id) {
+    return astro::StripAccelerators(texts::RawText(id, l));
+  };
+  return {name(1144), name(1146), name(1150),
+          name(1171), name(1692), name(1693)};
 }
 
 std::string ZoneQuestion(Language l) {
@@ -65,6 +61,13 @@ SiteDialogModel::SiteDialogModel(model::Model& model, platform::Ui& ui)
     : model_(model), ui_(ui) {}
 
 void SiteDialogModel::Open() {
+  const auto& p = model_.parameters;
+  opened_ = {p.Latitude,
+             p.Longitude,
+             p.ZoneMeridian,
+             p.Year,
+             model_.DecimalSiteInput,
+             model_.DialogsValid};
   decimal_mode = model_.DecimalSiteInput;
   WriteDecimalFields();
   WriteSexagesimalFields();
@@ -164,13 +167,13 @@ void SiteDialogModel::SetDecimalMode(bool decimal) {
 }
 
 bool SiteDialogModel::ReadDecimal() {
-  const Names& n = NamesOf(language());
+  const Names n = NamesOf(language());
   auto& p = model_.parameters;
   struct {
     std::string* text;
     double* value;
     double limit;
-    const char* name;
+    const std::string& name;
     Field field;
     int width;
   } const fields[] = {
@@ -192,14 +195,15 @@ bool SiteDialogModel::ReadDecimal() {
   return true;
 }
 
-bool SiteDialogModel::ReadAngle(Angle& a, int max_degrees, const char* name,
-                                Field deg_field, double& value) {
-  const Names& n = NamesOf(language());
+bool SiteDialogModel::ReadAngle(Angle& a, int max_degrees,
+                                const std::string& name, Field deg_field,
+                                double& value) {
+  const Names n = NamesOf(language());
   const Sexagesimal now = ToSexagesimal(value);
   struct {
     std::string* text;
     int max;
-    const char* name;
+    const std::string& name;
     int stored;
     int offset;
   } const parts[] = {
@@ -226,7 +230,7 @@ bool SiteDialogModel::ReadAngle(Angle& a, int max_degrees, const char* name,
 bool SiteDialogModel::ReadSexagesimal() {
   // Opening and closing the dialog without an edit changes no value.
   if (!sexagesimal_edited_) return true;
-  const Names& n = NamesOf(language());
+  const Names n = NamesOf(language());
   double la = model_.parameters.Latitude, lo = model_.parameters.Longitude,
          zm = model_.parameters.ZoneMeridian;
   if (!ReadAngle(lat, 90, n.latitude, Field::kLatDegrees, la)) return false;
@@ -281,6 +285,60 @@ bool SiteDialogModel::LeaveField(Field) {
 bool SiteDialogModel::Close() {
   focus.reset();
   return Check(true);
+}
+
+void SiteDialogModel::Cancel() {
+  auto& p = model_.parameters;
+  p.Latitude = opened_.latitude;
+  p.Longitude = opened_.longitude;
+  p.ZoneMeridian = opened_.zone_meridian;
+  p.Year = opened_.year;
+  model_.DecimalSiteInput = opened_.decimal;
+  model_.DialogsValid = opened_.dialogs_valid;
+  focus.reset();
+}
+
+namespace {
+
+bool IsDecimalField(SiteDialogModel::Field f) {
+  using F = SiteDialogModel::Field;
+  return f == F::kLatitude || f == F::kLongitude || f == F::kZoneMeridian;
+}
+
+}  // namespace
+
+bool SiteDialogModel::AcceptsCharacter(Field field, char c) {
+  if (c >= '0' && c <= '9') return true;
+  return IsDecimalField(field) && (c == '-' || c == '.');
+}
+
+std::optional<SiteDialogModel::Field> SiteDialogModel::EnterTarget(
+    Field field) {
+  if (IsDecimalField(field)) return Field::kYear;
+  return std::nullopt;
+}
+
+std::string SiteDialogModel::FieldName(Field field) const {
+  const Names n = NamesOf(language());
+  switch (field) {
+    case Field::kLatitude:
+    case Field::kLatDegrees:
+      return n.latitude;
+    case Field::kLongitude:
+    case Field::kLonDegrees:
+      return n.longitude;
+    case Field::kZoneMeridian:
+    case Field::kZoneDegrees:
+      return n.zone;
+    case Field::kYear:
+      return n.year;
+    case Field::kLatMinutes:
+    case Field::kLonMinutes:
+    case Field::kZoneMinutes:
+      return n.minutes;
+    default:
+      return n.seconds;
+  }
 }
 
 }  // namespace lumtar::app

@@ -62,6 +62,21 @@ class SiteDialogModel {
   // when the dialog may close; the model's DialogsValid takes the result.
   bool Close();
 
+  // Cancelling: the site values, the year and the input mode go back to
+  // what they were when the dialog opened.
+  void Cancel();
+
+  // Whether `field` takes the typed character `c` (Backspace and Enter are
+  // always taken): digits everywhere, "-" and "." in the decimal fields.
+  static bool AcceptsCharacter(Field field, char c);
+
+  // Enter in `field` moves the focus on: from a decimal field to the year
+  // field, from the others to the close button (nullopt).
+  static std::optional<Field> EnterTarget(Field field);
+
+  // The name of the field in messages, in the model's language.
+  std::string FieldName(Field field) const;
+
   std::string latitude, longitude, zone_meridian, year;
   Angle lat, lon, zone;
   bool decimal_mode = true;
@@ -71,8 +86,8 @@ class SiteDialogModel {
   bool Check(bool closing);
   bool ReadDecimal();
   bool ReadSexagesimal();
-  bool ReadAngle(Angle& a, int max_degrees, const char* name, Field deg_field,
-                 double& value);
+  bool ReadAngle(Angle& a, int max_degrees, const std::string& name,
+                 Field deg_field, double& value);
   void WriteDecimalFields();
   void WriteSexagesimalFields();
   texts::Language language() const { return model_.Language; }
@@ -80,6 +95,12 @@ class SiteDialogModel {
   model::Model& model_;
   platform::Ui& ui_;
   bool sexagesimal_edited_ = false;
+  struct Opened {
+    double latitude, longitude, zone_meridian;
+    int year;
+    bool decimal;
+    bool dialogs_valid;
+  } opened_{};
 };
 
 }  // namespace lumtar::app

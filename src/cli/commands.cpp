@@ -5,9 +5,9 @@
 #include "cli/astro_commands.h"
 #include "cli/draw_command.h"
 #include "cli/dxf_command.h"
+#include "cli/graph_command.h"
 #include "cli/settings_command.h"
 #include "cli/table_command.h"
-#include "model/model.h"
 
 namespace lumtar::cli {
 namespace {
@@ -23,6 +23,8 @@ const char kUsage[] =
     "  settings      default settings file, show or check a settings file\n"
     "  table         yearly tables: equation of time, declination, noon,\n"
     "                rise and set by month and half-year, symmetric table\n"
+    "  graph         equation-of-time graph and sun path diagrams as SVG,\n"
+    "                HPGL or DXF\n"
     "Angles: longitudes and zone meridians west positive, east negative\n"
     "(or a trailing E/W); latitude north positive (or N/S); azimuth 0 south,\n"
     "west positive.\n";
@@ -47,8 +49,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out,
   if (command == "dxf") return RunDxfCommand(rest, out, err);
   if (command == "draw") return RunDrawCommand(rest, out, err);
   if (command == "settings") return RunSettingsCommand(rest, out, err);
-  if (command == "table")
-    return RunTableCommand(rest, model::Model{}, out, err);
+  if (command == "table") return RunTableCommand(rest, out, err);
+  if (command == "graph") return RunGraphCommand(rest, out, err);
   err << "lumtar-cli: unknown command '" << command << "'\n" << kUsage;
   return 2;
 }

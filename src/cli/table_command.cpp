@@ -3,7 +3,10 @@
 #include <ctime>
 #include <map>
 #include <optional>
+#include <set>
 
+#include "cli/model_options.h"
+#include "cli/options.h"
 #include "tables/month_tables.h"
 #include "tables/symmetric_table.h"
 #include "tables/table_export.h"
@@ -15,6 +18,7 @@ namespace {
 constexpr char kUsage[] =
     "usage: lumtar-cli table TABLE [--month M] [--lines N] [--csv ';'|','] "
     "[-o FILE]\n"
+    "                         [--settings FILE] [--set NAME=VALUE ...]\n"
     "  TABLE          eot            equation of time (min:sec) at 12 h "
     "zone time\n"
     "                 eot-longitude  the same plus the longitude correction\n"
@@ -35,7 +39,10 @@ constexpr char kUsage[] =
     "                 120, 144, 180, 240, 288 or 360\n"
     "  --csv SEP      CSV with the separator ';' or ','\n"
     "  -o FILE        write FILE (Windows-1252, CR LF) instead of the output\n"
-    "Site, year, language and twilight come from the settings.\n";
+    "Site, year, language and twilight come from the settings:\n";
+
+// The table command's options that take a value.
+const std::set<std::string> kValued = {"month", "lines", "csv", "output"};
 
 class UsageError {
  public:
@@ -70,32 +77,37 @@ int ParseInt(const std::string& option, const std::string& text, int min,
 
 }  // namespace
 
-int RunTableCommand(const std::vector<std::string>& args,
-                    const model::Model& model, std::ostream& out,
+int RunTableCommand(const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err) {
   for (const auto& a : args) {
     if (a == "--help" || a == "-h") {
-      out << kUsage;
+      out << kUsage << kModelOptionsHelp;
       return 0;
     }
   }
   try {
+    // The table's name is the one word that is not an option or a value;
+    // "-o" is the short form of "--output".
+    std::set<std::string> valued = kValued;
+    valued.insert(kModelValuedOptions.begin(), kModelValuedOptions.end());
+    valued.insert(kModelRepeatedOptions.begin(), kModelRepeatedOptions.end());
     std::optional<std::string> which;
-    std::map<std::string, std::string> options;
+    std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
       const std::string& a = args[i];
-      if (a == "--month" || a == "--lines" || a == "--csv" || a == "-o") {
-        if (i + 1 == args.size()) throw UsageError(a + " needs a value");
-        if (options.count(a)) throw UsageError(a + " given twice");
-        options[a] = args[++i];
-      } else if (a.starts_with("-")) {
-        throw UsageError("unknown option '" + a + "'");
+      if (a.starts_with("-")) {
+        words.push_back(a == "-o" ? "--output" : a);
+        if (a.find('=') == std::string::npos && i + 1 < args.size() &&
+            valued.count(words.back().substr(2)))
+          words.push_back(args[++i]);
       } else if (which) {
         throw UsageError("one table only, not also '" + a + "'");
       } else {
         which = a;
       }
     }
+    valued.erase("set");
+    Options options(words, valued, {}, kModelRepeatedOptions);
     if (!which) throw UsageError("which table? (eot, month, ...)");
 
     static const std::map<std::string, tables::YearTableKind> kYearTables = {
@@ -109,23 +121,32 @@ int RunTableCommand(const std::vector<std::string>& args,
     const bool symmetric = *which == "symmetric";
     if (!year_table && !by_month && !symmetric)
       throw UsageError("unknown table '" + *which + "'");
-    if (options.count("--month") && !by_month)
+    if (options.Has("month") && !by_month)
       throw UsageError("--month belongs to the month and halfyear tables");
-    if (options.count("--lines") && !symmetric)
+    if (options.Has("lines") && !symmetric)
       throw UsageError("--lines belongs to the symmetric table");
 
     tables::TableFormat format = tables::TableFormat::kText;
     char separator = ';';
-    if (options.count("--csv")) {
-      const std::string& s = options["--csv"];
-      if (s != ";" && s != ",")
-        throw UsageError("--csv '" + s + "': expected ';' or ','");
+    if (const auto s = options.Get("csv")) {
+      if (*s != ";" && *s != ",")
+        throw UsageError("--csv '" + *s + "': expected ';' or ','");
       format = tables::TableFormat::kCsv;
-      separator = s[0];
+      separator = (*s)[0];
     }
-    const int month = options.count("--month")
-                          ? ParseInt("--month", options["--month"], 1, 12)
+    const int month = options.Has("month")
+                          ? ParseInt("--month", *options.Get("month"), 1, 12)
                           : CurrentMonth();
+    int lines = 72;
+    if (const auto l = options.Get("lines")) {
+      lines = ParseInt("--lines", *l, 72, 360);
+      if (lines != 72 && lines != 120 && lines != 144 && lines != 180 &&
+          lines != 240 && lines != 288 && lines != 360)
+        throw UsageError("--lines '" + *l +
+                         "': expected 72, 120, 144, 180, 240, 288 or 360");
+    }
+    const model::Model model =
+        ModelFromOptions(options, err, texts::Language::kEnglish);
 
     tables::TableText table;
     if (year_table) {
@@ -135,14 +156,6 @@ int RunTableCommand(const std::vector<std::string>& args,
     } else if (*which == "halfyear") {
       table = tables::BuildHalfYearTable(model, month <= 6 ? 0 : 6);
     } else {
-      int lines = 72;
-      if (options.count("--lines")) {
-        lines = ParseInt("--lines", options["--lines"], 72, 360);
-        if (lines != 72 && lines != 120 && lines != 144 && lines != 180 &&
-            lines != 240 && lines != 288 && lines != 360)
-          throw UsageError("--lines '" + options["--lines"] +
-                           "': expected 72, 120, 144, 180, 240, 288 or 360");
-      }
       // The separators are part of the symmetric table's rows.
       table = tables::BuildSymmetricEotTable(
           model, lines, format == tables::TableFormat::kCsv ? separator : '/');
@@ -150,9 +163,9 @@ int RunTableCommand(const std::vector<std::string>& args,
     }
 
     const std::string text = tables::TableFileText(table, format, separator);
-    if (options.count("-o")) {
+    if (const auto file = options.Get("output")) {
       std::string error;
-      if (!tables::WriteWindows1252File(options["-o"], text, error)) {
+      if (!tables::WriteWindows1252File(*file, text, error)) {
         err << "lumtar-cli table: " << error << "\n";
         return 1;
       }
@@ -165,6 +178,9 @@ int RunTableCommand(const std::vector<std::string>& args,
     out << plain;
     return 0;
   } catch (const UsageError& e) {
+    err << "lumtar-cli table: " << e.what() << "\n";
+    return 2;
+  } catch (const ArgumentError& e) {
     err << "lumtar-cli table: " << e.what() << "\n";
     return 2;
   }

@@ -7,8 +7,8 @@
 #include "app/catalogue_rules.h"
 #include "app/kind_dialog.h"
 #include "app/parameter_dialog.h"
-#include "dials/date_lines.h"
 #include "astro/pascal_math.h"
+#include "dials/date_lines.h"
 #include "platform/scripted_ui.h"
 
 namespace lumtar::app {
@@ -321,6 +321,61 @@ TEST(SawyerTimeMode, SetsItsFourOptions) {
     EXPECT_EQ(m.options.HourTimeKind, c.time_kind) << c.mode;
     EXPECT_EQ(m.parameters.SawyerTimeMode, c.mode);
   }
+}
+
+TEST(KindDialog, FieldsGnomonAndHelpByKind) {
+  struct {
+    int entry;
+    int cylinder_variant;
+    std::vector<KField> extra;  // after wall declination and inclination
+    ParamField gnomon;
+    int help;
+  } const cases[] = {
+      {0, 0, {KField::kGnomon}, ParamField::kGnomonHeight, 10},
+      {3, 0, {KField::kGnomon}, ParamField::kUmbrellaRod, 12},
+      {5, 0, {}, ParamField::kGnomonHeight, 18},
+      {6,
+       0,
+       {KField::kGnomon, KField::kScale},
+       ParamField::kShepherdGnomon,
+       17},
+      {6,
+       2,
+       {KField::kGnomon, KField::kCylinderRadius},
+       ParamField::kCylinderGnomon,
+       17},
+      {7, 0, {KField::kGnomon}, ParamField::kHidokeiGnomon, 19},
+      {12, 0, {KField::kGnomon}, ParamField::kSawyerGnomon, 57},
+  };
+  for (const auto& c : cases) {
+    model::Model m;
+    ScriptedUi ui;
+    KindDialogModel d(m, ui);
+    d.Open();
+    d.SelectEntry(c.entry);
+    d.SelectCylinderVariant(c.cylinder_variant);
+    std::vector<KField> want = {KField::kWallDeclination, KField::kInclination};
+    want.insert(want.end(), c.extra.begin(), c.extra.end());
+    EXPECT_EQ(d.VisibleFields(), want) << c.entry;
+    EXPECT_EQ(d.GnomonField(), c.gnomon) << c.entry;
+    EXPECT_EQ(d.HelpContext(), c.help) << c.entry;
+  }
+}
+
+TEST(KindDialog, CancelRestoresKindAndValues) {
+  model::Model m;
+  ScriptedUi ui;
+  KindDialogModel d(m, ui);
+  d.Open();
+  d.SelectEntry(3);
+  d.SelectUmbrellaPlane(1);
+  d.Edit(KField::kGnomon, "20");
+  ASSERT_TRUE(d.Close());
+  ASSERT_EQ(m.parameters.GnomonHeight, 20);
+  d.Cancel();
+  EXPECT_EQ(m.DialKind, 'v');
+  EXPECT_EQ(m.selectors.UmbrellaFlag, 0);
+  EXPECT_EQ(m.parameters.GnomonHeight, 35);
 }
 
 }  // namespace

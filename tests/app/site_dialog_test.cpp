@@ -140,5 +140,59 @@ TEST(SiteDialog, BadDecimalLatitudeKeepsTheValue) {
   EXPECT_EQ(d.focus, Field::kLatitude);
 }
 
+TEST(SiteDialog, KeysAndEnterByField) {
+  struct {
+    Field field;
+    const char* taken;
+    const char* refused;
+    bool enter_to_year;
+  } const cases[] = {
+      {Field::kLatitude, "0123456789-.", "+,e ", true},
+      {Field::kZoneMeridian, "-.7", ",", true},
+      {Field::kLatSeconds, "0123456789", "-.,", false},
+      {Field::kYear, "2020", "-.", false},
+  };
+  for (const auto& c : cases) {
+    for (const char* k = c.taken; *k; ++k)
+      EXPECT_TRUE(SiteDialogModel::AcceptsCharacter(c.field, *k)) << *k;
+    for (const char* k = c.refused; *k; ++k)
+      EXPECT_FALSE(SiteDialogModel::AcceptsCharacter(c.field, *k)) << *k;
+    EXPECT_EQ(SiteDialogModel::EnterTarget(c.field).has_value(),
+              c.enter_to_year);
+  }
+}
+
+TEST(SiteDialog, MessagesNameTheFieldByItsLabel) {
+  model::Model m;
+  m.Language = texts::Language::kEnglish;
+  ScriptedUi ui;
+  SiteDialogModel d(m, ui);
+  d.Open();
+  EXPECT_EQ(d.FieldName(Field::kZoneMeridian), "Zone meridian");
+  EXPECT_EQ(d.FieldName(Field::kLonMinutes), "Minutes");
+  m.Language = texts::Language::kGerman;
+  EXPECT_EQ(d.FieldName(Field::kLatitude), "Breite");
+  EXPECT_EQ(d.FieldName(Field::kZoneSeconds), "Winkelsekunden");
+  d.Edit(Field::kLongitude, "200");
+  EXPECT_FALSE(d.Close());
+  EXPECT_EQ(ui.shown.back().text.substr(0, 7), "L\xC3\xA4nge=");
+}
+
+TEST(SiteDialog, CancelRestoresTheOpenedSite) {
+  model::Model m;
+  ScriptedUi ui;
+  SiteDialogModel d(m, ui);
+  d.Open();
+  d.Edit(Field::kLatitude, "12");
+  d.Edit(Field::kYear, "1800");
+  ASSERT_TRUE(d.LeaveField(Field::kYear));
+  ASSERT_EQ(m.parameters.Latitude, 12);
+  d.SetDecimalMode(false);
+  d.Cancel();
+  EXPECT_EQ(m.parameters.Latitude, 47.251315);
+  EXPECT_EQ(m.parameters.Year, 2020);
+  EXPECT_TRUE(m.DecimalSiteInput);
+}
+
 }  // namespace
 }  // namespace lumtar::app
