@@ -182,9 +182,9 @@ void CalculatorWindow::BuildFields(QWidget* box) {
   add(0, 0, Field::kYear, 1768)->setMaximumWidth(80);
   add(1, 0, Field::kMonth, 1769)->setMaximumWidth(80);
   add(2, 0, Field::kDay, 1770)->setMaximumWidth(80);
-  add(0, 2, Field::kLatitude, 1767);
-  add(1, 2, Field::kLongitude, 1771);
-  add(2, 2, Field::kZoneMeridian, 1772);
+  add(0, 2, Field::kLatitude, 1767)->setMaximumWidth(160);
+  add(1, 2, Field::kLongitude, 1771)->setMaximumWidth(160);
+  add(2, 2, Field::kZoneMeridian, 1772)->setMaximumWidth(160);
   auto* east = new QLabel(box);
   text_captions_.push_back({east, 1687});
   grid->addWidget(east, 1, 4);
@@ -255,7 +255,7 @@ void CalculatorWindow::BuildFields(QWidget* box) {
     FromModel();
     ShowResult();
   });
-  grid->setColumnStretch(3, 1);
+  grid->setColumnStretch(5, 1);
 }
 
 QLabel* CalculatorWindow::AddValue(QWidget* panel, QGridLayout* grid, int row,
@@ -309,6 +309,7 @@ void CalculatorWindow::BuildPanels() {
       (void)value;
     }
     grid->setColumnStretch(2, 1);
+    grid->setRowStretch(r, 1);
     panels_->addWidget(panel);
   }
 }

@@ -67,7 +67,8 @@ void CalculatorWindow::FromModel() {
       {"LblZgl8", &l.equation_of_time},
       {"LblDekl8", &l.declination},
   };
-  for (const auto& [name, text] : values) label(name)->setText(Q(*text));
+  for (const auto& [name, text] : values)
+    label(name)->setText(Q(*text).trimmed());
   for (QAction* a : {print_ff_action_, print_noff_action_, print_page_action_})
     a->setEnabled(calc_.print_enabled());
 

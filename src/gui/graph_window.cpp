@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/graph_view.h"
 #include "astro/field_readers.h"
@@ -271,8 +272,16 @@ void GraphWindow::Redraw() {
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing);
     QtCanvas canvas(painter);
-    tables::DrawGraph(canvas, model_, request_, 0, 0, true, size.height(),
-                      size.width());
+    // The axis labels stand left of the frame and the title above it.
+    const int left = std::min(60, size.width() / 8);
+    const int top = std::min(50, size.height() / 8);
+    const int width = std::max(1, size.width() - left - 30);
+    int height = std::max(1, size.height() - top - 20);
+    // The texts of the equation-of-time graph grow with its height; a
+    // graph higher than 0.6 of its width would push its title out.
+    if (request_.kind == tables::GraphKind::kEot)
+      height = std::min(height, width * 6 / 10);
+    tables::DrawGraph(canvas, model_, request_, left, top, true, height, width);
   }
   image_view_->update();
 }

@@ -95,8 +95,9 @@ TablesWindow::TablesWindow(model::Model& model, platform::Ui& ui,
   view_->setReadOnly(true);
   view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   row->addWidget(view_, 1);
+  view_->viewport()->installEventFilter(this);
   auto* column = new QWidget(this);
-  column->setFixedWidth(260);
+  column->setFixedWidth(300);
   BuildControls(column);
   row->addWidget(column);
 
@@ -322,6 +323,13 @@ void TablesWindow::FitFont() {
 void TablesWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   FitFont();
+}
+
+// The view's own area settles after the window's layout: fit again then.
+bool TablesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_->viewport() && event->type() == QEvent::Resize)
+    FitFont();
+  return QWidget::eventFilter(watched, event);
 }
 
 void TablesWindow::Retranslate() {
