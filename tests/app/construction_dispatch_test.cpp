@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../hp2xx_command.h"
 #include "output/recording_canvas.h"
 #include "platform/scripted_ui.h"
 
@@ -209,11 +210,7 @@ TEST_F(Dispatch, EveryDxfPassesTheAuditAndEveryPlotRenders) {
           << what;
       std::string out;
       const fs::path png = dir_ / "dial.png";
-      EXPECT_EQ(RunTool("hp2xx -q -m png -f " + png.string() + " " +
-                            r.target.string(),
-                        out),
-                0)
-          << what << out;
+      EXPECT_EQ(RunTool(Hp2xxCommand(png, r.target), out), 0) << what << out;
       EXPECT_EQ(out.find("rror"), std::string::npos) << what << out;
       EXPECT_TRUE(fs::exists(png)) << what;
     }

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "../hp2xx_command.h"
 #include "output/hpgl_to_dxf.h"
 #include "output/plot_file.h"
 #include "platform/scripted_ui.h"
@@ -177,8 +178,7 @@ TEST_F(CrossCheck, PlotFileRendersWithHp2xx) {
   }
   const fs::path png = dir_ / "dial.png";
   std::string out;
-  const int rc =
-      RunTool("hp2xx -q -m png -f " + png.string() + " " + plt.string(), out);
+  const int rc = RunTool(Hp2xxCommand(png, plt), out);
   EXPECT_EQ(rc, 0) << out;
   EXPECT_EQ(out.find("rror"), std::string::npos) << out;
   ASSERT_TRUE(fs::exists(png));

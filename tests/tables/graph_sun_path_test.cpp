@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "../hp2xx_command.h"
 #include "astro/sun_position.h"
 #include "output/recording_canvas.h"
 #include "platform/scripted_ui.h"
@@ -323,11 +324,7 @@ TEST_F(GraphSave, EveryGraphRendersInHp2xxAndPassesTheDxfAudit) {
       const fs::path plt = dir_ / "graph.plt";
       ASSERT_TRUE(SaveGraph(m, r, plt, output::HpglMode::kHpgl, ui).saved);
       const fs::path png = dir_ / "graph.png";
-      EXPECT_EQ(
-          RunTool("hp2xx -q -m png -f " + png.string() + " " + plt.string(),
-                  out),
-          0)
-          << out;
+      EXPECT_EQ(RunTool(Hp2xxCommand(png, plt), out), 0) << out;
       EXPECT_EQ(out.find("rror"), std::string::npos) << out;
       EXPECT_TRUE(fs::exists(png));
     }
