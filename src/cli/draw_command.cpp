@@ -119,8 +119,7 @@ int RunDrawCommand(const std::vector<std::string>& args, std::ostream& out,
     d = Parse(o);
     model = ModelFromOptions(o, err, texts::Language::kEnglish);
   } catch (const ArgumentError& e) {
-    err << "lumtar-cli draw: " << e.what() << "\n"
-        << kUsage << kModelOptionsHelp;
+    err << "lumtar-cli draw: " << e.what() << "\n";
     return 2;
   }
   ScriptUi ui(err, model.Language);
