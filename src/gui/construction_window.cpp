@@ -58,7 +58,7 @@ ConstructionWindow::ConstructionWindow(model::Model& model, platform::Ui& ui,
   row->addWidget(stack_, 1);
 
   auto* column = new QWidget(this);
-  column->setFixedWidth(190);
+  column->setFixedWidth(216);
   BuildButtons(column);
   row->addWidget(column);
 
