@@ -40,6 +40,9 @@ void DrawPattern(QImage& image, const model::ColorTable& colours, int x1,
   }
 }
 
+// One role row beside each swatch.
+constexpr int kRowHeight = 24;
+
 }  // namespace
 
 ColourPanel::ColourPanel(model::Model& model, platform::Ui& ui, QWidget* parent,
@@ -56,11 +59,14 @@ ColourPanel::ColourPanel(model::Model& model, platform::Ui& ui, QWidget* parent,
   auto* body = new QHBoxLayout;
   layout->addLayout(body);
   auto* swatch_grid = new QGridLayout;
+  swatch_grid->setVerticalSpacing(0);
+  swatch_grid->setContentsMargins(0, 0, 0, 0);
   body->addLayout(swatch_grid);
   for (int i = 0; i < 12; ++i) {
     labels_[i] = new QLabel(this);
     swatches_[i] = new QPushButton(this);
     swatches_[i]->setFixedSize(34, 18);
+    labels_[i]->setFixedHeight(kRowHeight);
     swatch_grid->addWidget(labels_[i], i, 0);
     swatch_grid->addWidget(swatches_[i], i, 1);
     connect(swatches_[i], &QPushButton::clicked, this,
@@ -70,10 +76,18 @@ ColourPanel::ColourPanel(model::Model& model, platform::Ui& ui, QWidget* parent,
   rows_->horizontalHeader()->hide();
   rows_->verticalHeader()->hide();
   rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  rows_->setColumnWidth(0, 0);
+  // The first and last columns stay empty: the number and role columns
+  // show, one row beside each swatch, all twelve at once.
+  rows_->setColumnHidden(0, true);
+  rows_->setColumnHidden(3, true);
   rows_->setColumnWidth(1, 40);
-  rows_->setColumnWidth(2, 300);
   rows_->horizontalHeader()->setStretchLastSection(true);
+  rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rows_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rows_->setShowGrid(false);
+  rows_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  rows_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  rows_->setFixedHeight(12 * kRowHeight + 2 * rows_->frameWidth());
   rows_->setMinimumWidth(400);
   body->addWidget(rows_, 1);
   connect(rows_, &QTableWidget::cellDoubleClicked, this,
@@ -108,6 +122,7 @@ ColourPanel::ColourPanel(model::Model& model, platform::Ui& ui, QWidget* parent,
     width_group_->addButton(widths_[k], k);
     bottom->addWidget(widths_[k]);
   }
+  width_title_->setBuddy(widths_[0]);
   connect(width_group_, &QButtonGroup::idClicked, this, [this](int k) {
     app::SetLineWidth(model_, k);
     DrawPatterns();

@@ -58,7 +58,7 @@ ConstructionWindow::ConstructionWindow(model::Model& model, platform::Ui& ui,
   row->addWidget(stack_, 1);
 
   auto* column = new QWidget(this);
-  column->setFixedWidth(190);
+  column->setFixedWidth(216);
   BuildButtons(column);
   row->addWidget(column);
 
@@ -128,7 +128,8 @@ void ConstructionWindow::BuildButtons(QWidget* column) {
   saves->addWidget(dxf);
   saves->addWidget(coords);
   layout->addLayout(saves);
-  auto* data = new QHBoxLayout;
+  // One above the other: the German captions need the whole width.
+  auto* data = new QVBoxLayout;
   auto* save_data = new QPushButton(column);
   save_data->setObjectName("BtnSaveC");
   save_data->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));

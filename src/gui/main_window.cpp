@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QDialog>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -32,6 +33,8 @@ const WindowFactory& WindowFactories::of(WindowRole role) const {
       return calculator;
     case WindowRole::kTables:
       return tables;
+    case WindowRole::kGraph:
+      return graph;
   }
   return site;
 }
@@ -45,6 +48,10 @@ MainWindow::MainWindow(model::Model& model, platform::Ui& ui,
       help_(help),
       wizard_(model, *this, this) {
   setObjectName("Form1");
+  if (!factories_.calculation)
+    factories_.calculation = std::make_shared<CalculationState>(
+        CalculationState{tables::StartupCalcState(QDate::currentDate().month(),
+                                                  QDate::currentDate().day())});
   mdi_ = new QMdiArea;
   mdi_->setViewMode(QMdiArea::SubWindowView);
   mdi_->viewport()->setMouseTracking(true);  // the gallery comes back
@@ -191,6 +198,28 @@ void MainWindow::OpenActivity(WindowRole role) {
   if (!model_.DialogsValid) return;
   if (role == WindowRole::kConstruction && !model_.ParametersValid) return;
   OpenWindow(role, QString());
+}
+
+void MainWindow::OpenCalculator(int calc_mode) {
+  calculation().calc.CalcMode = calc_mode;
+  OpenActivity(WindowRole::kCalculator);
+}
+
+void MainWindow::OpenMonthTable() {
+  // The rise and set table of the calculator's month.
+  calculation().calc.CalcMode = tables::kCalcRiseSet;
+  OpenActivity(WindowRole::kTables);
+}
+
+void MainWindow::OpenYearTable(tables::YearTableKind kind) {
+  calculation().calc.CalcMode = tables::kCalcEquationOfTime;
+  calculation().calc.YearTableKind = kind;
+  OpenActivity(WindowRole::kTables);
+}
+
+void MainWindow::OpenGraph(tables::GraphKind kind) {
+  calculation().graph = kind;
+  OpenActivity(WindowRole::kGraph);
 }
 
 void MainWindow::Reopen(WindowRole role) {

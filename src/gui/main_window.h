@@ -57,6 +57,14 @@ class MainWindow : public QMainWindow, public WizardHost {
   void StartWizard();
   void CloseAllOrCancel();
   void OpenActivity(WindowRole role);
+  // The calculation menu: the calculator of `calc_mode` (1, 2, 4 or 8),
+  // the rise and set table of the calculator's month, a year table, and
+  // the graph window with one graph.
+  void OpenCalculator(int calc_mode);
+  void OpenMonthTable();
+  void OpenYearTable(tables::YearTableKind kind);
+  void OpenGraph(tables::GraphKind kind);
+  CalculationState& calculation() { return *factories_.calculation; }
   void ToggleExpertMode();
   void SetLanguage(texts::Language language);
   void SetHints(bool on);
@@ -105,6 +113,9 @@ class MainWindow : public QMainWindow, public WizardHost {
 
   // Follows the signals of a window the main window opened.
   void ConnectWindow(QWidget* window);
+  void ConnectCalculationWindow(QWidget* window);
+  // The colour panel closed: the open drawing follows the new colours.
+  void RedrawAfterColours();
   void ShowColourPanel();
   void HideColourPanel();
   void BuildMenus();

@@ -3,6 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
+
+#include "tables/calculator.h"
+#include "tables/graph_save.h"
 
 namespace lumtar::gui {
 
@@ -15,7 +19,17 @@ enum class WindowRole {
   kConstruction,  // construction window, in the work area
   kColours,       // colour panel
   kCalculator,    // sun calculator
-  kTables,        // yearly tables and graphs
+  kTables,        // yearly tables
+  kGraph,         // equation-of-time graph and sun path diagrams
+};
+
+// What the calculator, the tables and the graph window share and keep
+// between openings: the calculator's state (CalcMode, its date and time,
+// the year table kind) and the graph the graph window opens with. The
+// main window sets them before it opens one of these windows.
+struct CalculationState {
+  tables::CalcState calc;
+  tables::GraphKind graph = tables::GraphKind::kEot;
 };
 
 // An open window as the main window sees it: the widget (a QDialog shows
@@ -45,7 +59,10 @@ using WindowFactory = std::function<ActivityWindow(QWidget* parent)>;
 
 struct WindowFactories {
   WindowFactory site, kind, parameters, construction, colours, calculator,
-      tables;
+      tables, graph;
+  // Read by the calculator, tables and graph factories; the main window
+  // makes one when none is given.
+  std::shared_ptr<CalculationState> calculation;
   const WindowFactory& of(WindowRole role) const;
 };
 

@@ -81,24 +81,33 @@ void MainWindow::BuildMenus() {
   item(display, 22, K(Qt::ALT | Qt::Key_F8),
        [this] { OpenActivity(WindowRole::kColours); });
 
-  // The calculators and tables are separate activities; their items stay
-  // disabled until those windows exist.
+  // The calculators, the tables and the graphs, each opening its window
+  // in the mode of its item.
   QMenu* calc = top(23);
-  const auto calculator = [this] { OpenActivity(WindowRole::kCalculator); };
-  const auto tables = [this] { OpenActivity(WindowRole::kTables); };
-  item(calc, 24, K(Qt::Key_F9), calculator);
-  item(calc, 25, K(Qt::Key_F10), calculator);
-  item(calc, 26, K(Qt::Key_F11), calculator);
-  item(calc, 27, K(Qt::Key_F12), calculator);
+  using YK = tables::YearTableKind;
+  using GK = tables::GraphKind;
+  item(calc, 24, K(Qt::Key_F9),
+       [this] { OpenCalculator(tables::kCalcRiseSet); });
+  item(calc, 25, K(Qt::Key_F10),
+       [this] { OpenCalculator(tables::kCalcPosition); });
+  item(calc, 26, K(Qt::Key_F11),
+       [this] { OpenCalculator(tables::kCalcAzimuthTime); });
+  item(calc, 27, K(Qt::Key_F12),
+       [this] { OpenCalculator(tables::kCalcEquationOfTime); });
   QMenu* table_menu = sub(calc, 28);
-  item(table_menu, 29, K(Qt::ALT | Qt::Key_F9), tables);
-  item(table_menu, 30, K(Qt::ALT | Qt::Key_F12), tables);
-  item(table_menu, 31, K(Qt::ALT | Qt::Key_F10), tables);
-  item(table_menu, 32, K(Qt::ALT | Qt::Key_F11), tables);
-  item(calc, 33, K(Qt::CTRL | Qt::Key_F12), tables);
+  item(table_menu, 29, K(Qt::ALT | Qt::Key_F9), [this] { OpenMonthTable(); });
+  item(table_menu, 30, K(Qt::ALT | Qt::Key_F12),
+       [this] { OpenYearTable(YK::kEquationOfTime); });
+  item(table_menu, 31, K(Qt::ALT | Qt::Key_F10),
+       [this] { OpenYearTable(YK::kDeclination); });
+  item(table_menu, 32, K(Qt::ALT | Qt::Key_F11),
+       [this] { OpenYearTable(YK::kMeridianPassage); });
+  item(calc, 33, K(Qt::CTRL | Qt::Key_F12), [this] { OpenGraph(GK::kEot); });
   QMenu* path = sub(calc, 34);
-  item(path, 35, K(Qt::CTRL | Qt::Key_F10), tables);
-  item(path, 36, K(Qt::CTRL | Qt::Key_F11), tables);
+  item(path, 35, K(Qt::CTRL | Qt::Key_F10),
+       [this] { OpenGraph(GK::kSunPathRect); });
+  item(path, 36, K(Qt::CTRL | Qt::Key_F11),
+       [this] { OpenGraph(GK::kSunPathPolar); });
 
   QMenu* help = top(37);
   item(help, 38, K(Qt::Key_F1), [this] { ShowHelp(); });
@@ -198,6 +207,8 @@ void MainWindow::UpdateMenuState() {
   items_[18]->setEnabled(!wizard && exists(WindowRole::kConstruction));
   items_[3]->setEnabled(any || wizard);
   items_[6]->setEnabled(any);
+  // A graph prints as a drawing; its window is not printed as an image.
+  items_[6]->setVisible(OpenWindowOf(WindowRole::kGraph) == nullptr);
   bool printable = false;
   for (const OpenEntry& e : open_)
     if (e.widget && e.window.print) printable = true;
@@ -208,7 +219,10 @@ void MainWindow::UpdateMenuState() {
   items_[22]->setEnabled(exists(WindowRole::kColours));
   for (int n : {24, 25, 26, 27})
     items_[n]->setEnabled(exists(WindowRole::kCalculator));
-  for (int n : {28, 33, 34}) items_[n]->setEnabled(exists(WindowRole::kTables));
+  for (int n : {28, 29, 30, 31, 32})
+    items_[n]->setEnabled(exists(WindowRole::kTables));
+  for (int n : {33, 34, 35, 36})
+    items_[n]->setEnabled(exists(WindowRole::kGraph));
 }
 
 }  // namespace lumtar::gui
