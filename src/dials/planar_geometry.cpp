@@ -224,6 +224,13 @@ std::optional<std::pair<Point, Point>> ClipSegment(Point a, Point b,
   if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) ||
       !std::isfinite(b.y))
     return std::nullopt;
+  // Both ends inside: the edge tests below would give t0 = 0 and t1 = 1
+  // (rounding is monotonic, so no quotient falls inside (0, 1)), that is
+  // the segment itself; most segments of a construction are such.
+  const auto inside = [&r](Point p) {
+    return r.left <= p.x && p.x <= r.right && r.top <= p.y && p.y <= r.bottom;
+  };
+  if (inside(a) && inside(b)) return std::make_pair(a, b);
   // Parameter range [t0, t1] of a + t (b - a) inside each pair of edges.
   double t0 = 0, t1 = 1;
   const double dx = b.x - a.x, dy = b.y - a.y;
@@ -302,13 +309,22 @@ std::array<double, 13> SunshineDeclinations(double latitude, double obliquity) {
   return d;
 }
 
-double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
-                                 bool summer, int year) {
+DaySun SolsticeSun(bool summer, int year) {
   const int day =
       static_cast<int>(astro::JulianDayNumber(21, summer ? 6 : 12, year) -
                        astro::JulianDayNumber(0, 1, year));
   // The sun of that day, interpolated over the day from the ephemeris.
-  const DaySun sun(year, day, 0);
+  return DaySun(year, day, 0);
+}
+
+double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
+                                 bool summer, int year) {
+  return SolsticeAzimuthAtAltitude(altitude, abs_latitude,
+                                   SolsticeSun(summer, year));
+}
+
+double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
+                                 const DaySun& sun) {
   const astro::DegTrig latitude(abs_latitude);
   auto at = [&](double t) { return sun.At(t, latitude, 0, true); };
   // Already above it at the start of the search: the line is a full circle

@@ -552,16 +552,18 @@ void TraceAltitudeLines(const PlanarSetup& s, const model::Model& model,
   static constexpr double kSteps[] = {10, 5, 2.5};
   const double step = kSteps[std::min<int>(model.times.AltitudeLineStep, 2)];
   const double abs_phi = std::fabs(s.latitude);
+  // The two solstice days, the same for every altitude.
+  const DaySun summer = SolsticeSun(true, s.year);
+  const DaySun winter = SolsticeSun(false, s.year);
   const int count = static_cast<int>(std::floor(
       (model.times.AltitudeLinesTo - model.times.AltitudeLinesFrom) / step +
       1e-9));
   for (int j = 0; j <= count && j < 100; ++j) {
     const double a = model.times.AltitudeLinesFrom + j * step;
     if (a > 113.45 - abs_phi) continue;
-    double a1 = SolsticeAzimuthAtAltitude(a, abs_phi, true, s.year);
+    double a1 = SolsticeAzimuthAtAltitude(a, abs_phi, summer);
     const bool has_winter = a < 66.55 - abs_phi;
-    double a2 =
-        has_winter ? SolsticeAzimuthAtAltitude(a, abs_phi, false, s.year) : 0;
+    double a2 = has_winter ? SolsticeAzimuthAtAltitude(a, abs_phi, winter) : 0;
     if (s.latitude < 0 && a1 != -180) {
       a1 = Sign(a1) * 180 - a1;
       if (has_winter) a2 = Sign(a2) * 180 - a2;
