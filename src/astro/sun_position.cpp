@@ -22,13 +22,19 @@ double AcuteOrObtuse(double num, double den) {
 
 AltAz AltAzFromHourAngle(double latitude, double declination,
                          double hour_angle) {
+  return AltAzFromHourAngle(DegTrig(latitude), DegTrig(declination),
+                            hour_angle);
+}
+
+AltAz AltAzFromHourAngle(const DegTrig& latitude, const DegTrig& declination,
+                         double hour_angle) {
   double h = hour_angle;
   if (std::fabs(h) > 180) {
     h = std::fmod(h, 360.0);
     if (std::fabs(h) > 180) h -= Sign(h) * 360;
   }
-  const double sin_lat = SinDeg(latitude), cos_lat = CosDeg(latitude);
-  const double sin_dec = SinDeg(declination), cos_dec = CosDeg(declination);
+  const double sin_lat = latitude.sin, cos_lat = latitude.cos;
+  const double sin_dec = declination.sin, cos_dec = declination.cos;
   const double cos_h = CosDeg(h);
 
   double s = sin_lat * sin_dec + cos_lat * cos_dec * cos_h;
@@ -51,7 +57,7 @@ AltAz AltAzFromHourAngle(double latitude, double declination,
     azimuth = w != -1 ? AcuteOrObtuse(std::sqrt(1 - w * w), w) : 180;
   }
   if (h < 0) azimuth = -azimuth;
-  if (h == 0) azimuth = latitude >= declination ? 0 : 180;
+  if (h == 0) azimuth = latitude.deg >= declination.deg ? 0 : 180;
   return {90 - z, azimuth};
 }
 
@@ -97,6 +103,13 @@ SunPlace SunPositionNoonEphemeris(int year, int day, double clock_hours,
 
 AltAz AltAzFromClock(double clock_hours, double latitude, double longitude,
                      double zone_meridian, double declination) {
+  return AltAzFromClock(clock_hours, DegTrig(latitude), longitude,
+                        zone_meridian, DegTrig(declination));
+}
+
+AltAz AltAzFromClock(double clock_hours, const DegTrig& latitude,
+                     double longitude, double zone_meridian,
+                     const DegTrig& declination) {
   return AltAzFromHourAngle(
       latitude, declination,
       (clock_hours - 12) * 15 - (longitude - zone_meridian));
@@ -228,10 +241,16 @@ GeometricDay GeometricRiseSet(int year, int day, double meridian,
 
 double PlaneIncidence(double altitude, double azimuth, double normal_altitude,
                       double normal_azimuth) {
-  const double z = normal_altitude, d = normal_azimuth;
-  return CosDeg(d) * CosDeg(z) * CosDeg(azimuth) * CosDeg(altitude) +
-         SinDeg(d) * CosDeg(z) * SinDeg(azimuth) * CosDeg(altitude) +
-         SinDeg(z) * SinDeg(altitude);
+  return PlaneIncidence(DegTrig(altitude), DegTrig(azimuth),
+                        DegTrig(normal_altitude), DegTrig(normal_azimuth));
+}
+
+double PlaneIncidence(const DegTrig& altitude, const DegTrig& azimuth,
+                      const DegTrig& normal_altitude,
+                      const DegTrig& normal_azimuth) {
+  const DegTrig &z = normal_altitude, &d = normal_azimuth;
+  return d.cos * z.cos * azimuth.cos * altitude.cos +
+         d.sin * z.cos * azimuth.sin * altitude.cos + z.sin * altitude.sin;
 }
 
 bool SunOnPlane(double apparent_time, double declination, double latitude,

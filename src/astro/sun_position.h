@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "astro/pascal_math.h"
 #include "astro/time_scales.h"
 #include "platform/ui.h"
 #include "texts/language.h"
@@ -22,6 +23,24 @@ struct AltAz {
 // every division finite for latitude 90 or declination +-90. Pure;
 // allocates nothing.
 AltAz AltAzFromHourAngle(double latitude, double declination,
+                         double hour_angle);
+
+// An angle in degrees with its sine and cosine (SinDeg, CosDeg), for code
+// that uses the same latitude, declination or plane normal for many
+// samples: computed once, they give exactly the values of computing them
+// each time.
+struct DegTrig {
+  double deg = 0;
+  double sin = 0;
+  double cos = 1;
+  DegTrig() = default;
+  explicit DegTrig(double degrees)
+      : deg(degrees), sin(SinDeg(degrees)), cos(CosDeg(degrees)) {}
+};
+
+// As above, with the sine and cosine of latitude and declination given;
+// the result is the same to the last bit.
+AltAz AltAzFromHourAngle(const DegTrig& latitude, const DegTrig& declination,
                          double hour_angle);
 
 struct SunPlace {
@@ -56,6 +75,9 @@ SunPlace SunPositionNoonEphemeris(int year, int day, double clock_hours,
 // H = (T - 12) 15 - (longitude - zone_meridian).
 AltAz AltAzFromClock(double clock_hours, double latitude, double longitude,
                      double zone_meridian, double declination);
+AltAz AltAzFromClock(double clock_hours, const DegTrig& latitude,
+                     double longitude, double zone_meridian,
+                     const DegTrig& declination);
 
 struct Site {
   double latitude;       // north positive
@@ -107,6 +129,11 @@ GeometricDay GeometricRiseSet(int year, int day, double meridian,
 // altitude z and azimuth D.
 double PlaneIncidence(double altitude, double azimuth, double normal_altitude,
                       double normal_azimuth);
+
+// As above, from the sines and cosines of the four angles.
+double PlaneIncidence(const DegTrig& altitude, const DegTrig& azimuth,
+                      const DegTrig& normal_altitude,
+                      const DegTrig& normal_azimuth);
 
 // True when the sun at local apparent time `apparent_time` is in front of
 // the plane with normal altitude z and azimuth D.

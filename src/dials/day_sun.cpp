@@ -27,12 +27,18 @@ DaySun::DaySun(int year, int day, double zone_meridian)
 
 astro::SunPlace DaySun::At(double clock_hours, double latitude,
                            double longitude, bool apply_eot) const {
+  return At(clock_hours, astro::DegTrig(latitude), longitude, apply_eot);
+}
+
+astro::SunPlace DaySun::At(double clock_hours, const astro::DegTrig& latitude,
+                           double longitude, bool apply_eot) const {
   const double u = clock_hours / 12;
   const double dec = Quadratic(declination_, u);
   const double eot = Quadratic(eot_, u);
   double h = (clock_hours - 12) * 15 - (longitude - zone_meridian_);
   if (apply_eot) h += eot;
-  const astro::AltAz p = astro::AltAzFromHourAngle(latitude, dec, h);
+  const astro::AltAz p =
+      astro::AltAzFromHourAngle(latitude, astro::DegTrig(dec), h);
   return {p.altitude_deg, p.azimuth_deg, dec, eot, h};
 }
 

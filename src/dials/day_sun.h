@@ -23,6 +23,9 @@ class DaySun {
   // zone_meridian, apply_eot).
   astro::SunPlace At(double clock_hours, double latitude, double longitude,
                      bool apply_eot) const;
+  // The same, with the sine and cosine of the latitude computed once.
+  astro::SunPlace At(double clock_hours, const astro::DegTrig& latitude,
+                     double longitude, bool apply_eot) const;
 
  private:
   double zone_meridian_ = 0;

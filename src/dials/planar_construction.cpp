@@ -54,6 +54,8 @@ PlanarConstruction PreparePlanarConstruction(model::Model& model,
   model.window.HourAngleLimits = {c.table.first_limit, c.table.last_limit};
 
   c.setup = MakePlanarSetup(model, rect, units_per_mm * c.gnomon_mm, origin);
+  c.hour_lines =
+      std::make_shared<HourLineSamples>(c.setup.year, c.setup.zone_meridian);
   return c;
 }
 
@@ -90,16 +92,19 @@ std::vector<HourLabelPoint> TracePlanarFamily(PlanarFamily family,
       if (o.DateLineMode != '3') TraceDeclinationLines(s, model, pen, ui);
       break;
     case PlanarFamily::kApparentHours:
-      if (o.ShowHourLines) TraceHourLines(s, model, false, pen);
+      if (o.ShowHourLines)
+        TraceHourLines(s, model, false, pen, c.hour_lines.get());
       break;
     case PlanarFamily::kFootPointLines:
-      if (o.ShowHourLines) TraceFootPointLines(s, model, c.table, pen);
+      if (o.ShowHourLines)
+        TraceFootPointLines(s, model, c.table, pen, c.hour_lines.get());
       break;
     case PlanarFamily::kMeanHours:
-      if (o.ShowMeanHourLines) TraceHourLines(s, model, true, pen);
+      if (o.ShowMeanHourLines)
+        TraceHourLines(s, model, true, pen, c.hour_lines.get());
       break;
     case PlanarFamily::kAnalemma:
-      if (o.ShowAnalemmaMarks) TraceAnalemma(s, model, pen);
+      if (o.ShowAnalemmaMarks) TraceAnalemma(s, model, pen, c.hour_lines.get());
       break;
     case PlanarFamily::kTemporalHours:
       if (o.ShowTemporalHours) TraceTemporalHours(s, model, pen, ui);

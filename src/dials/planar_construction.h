@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "dials/hour_line_angles.h"
@@ -29,6 +30,9 @@ struct PlanarConstruction {
   HourLineAngleTable table;  // computed for this construction
   double gnomon_mm = 0;      // the drawn gnomon height g_d (zoomed, >= 5)
   double units_per_mm = 1;   // device units per millimetre of the drawing
+  // Hour lines sampled while tracing, for the families that trace them
+  // again; shared by copies of the construction (same setup).
+  std::shared_ptr<HourLineSamples> hour_lines;
 };
 
 // Prepares a construction on the drawing rectangle `rect` with

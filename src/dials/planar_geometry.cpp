@@ -94,8 +94,34 @@ PlanarSetup MakePlanarSetup(const model::Model& model, const Rect& rect,
   return s;
 }
 
+namespace {
+
+// Sine and cosine of the plane normal of the last projection: a
+// construction projects thousands of samples onto the same plane.
+struct NormalTrig {
+  double altitude = std::nan("");
+  double azimuth = std::nan("");
+  astro::DegTrig sin_cos_altitude, sin_cos_azimuth;
+};
+
+const NormalTrig& NormalTrigOf(const PlanarSetup& s) {
+  thread_local NormalTrig last;
+  if (!(last.altitude == s.normal_altitude &&
+        last.azimuth == s.normal_azimuth)) {
+    last.altitude = s.normal_altitude;
+    last.azimuth = s.normal_azimuth;
+    last.sin_cos_altitude = astro::DegTrig(s.normal_altitude);
+    last.sin_cos_azimuth = astro::DegTrig(s.normal_azimuth);
+  }
+  return last;
+}
+
+}  // namespace
+
 SunPoint ProjectSun(const PlanarSetup& s, double altitude, double azimuth) {
   SunPoint pt;
+  // sin and cos of h are those of the altitude in degrees (same argument).
+  const astro::DegTrig alt(altitude), az(azimuth);
   const double h = altitude * kRadPerDeg;
   const double r = s.disk_ratio;
   bool above = false;
@@ -103,8 +129,8 @@ SunPoint ProjectSun(const PlanarSetup& s, double altitude, double azimuth) {
     const double a = (azimuth - s.wall_declination) * kRadPerDeg;
     const double ka = Guard(std::cos(a), 15);
     double x = s.G * std::sin(a) / ka;
-    const double kh = Guard(std::cos(h), 15);
-    double y = (s.G / ka) * std::sin(h) / kh;
+    const double kh = Guard(alt.cos, 15);
+    double y = (s.G / ka) * alt.sin / kh;
     if (s.umbrella) {
       const double rho = std::hypot(x, y);
       const double w = (std::fabs(x) < 1e-8 && std::fabs(y) < 1e-8)
@@ -119,25 +145,28 @@ SunPoint ProjectSun(const PlanarSetup& s, double altitude, double azimuth) {
   } else {
     const double a = (azimuth - s.azimuth_offset) * kRadPerDeg;
     double g = s.G;
-    const double c8 = Guard(std::cos(h), 8);
-    if (s.umbrella) g = s.G * (1 + r * std::sin(h) / c8);
+    const double c8 = Guard(alt.cos, 8);
+    if (s.umbrella) g = s.G * (1 + r * alt.sin / c8);
     if (s.kind == 'i' && s.umbrella) {
       const double t = s.inclination * kRadPerDeg;
       const double u =
-          Guard(std::sin(t) * std::cos(a) + std::cos(t) * std::sin(h) / c8, 15);
+          Guard(std::sin(t) * std::cos(a) + std::cos(t) * alt.sin / c8, 15);
       pt.x = s.origin.x + g * std::cos(t) * std::sin(a) / u;
       pt.y = s.origin.y - g * std::cos(a) / u;
       above = h > 0 && pt.x >= s.rect.left && pt.x < s.rect.right &&
               pt.y > s.top_border && pt.y < s.rect.bottom;
       if (std::fabs(a) > 1.57)
-        above = above && std::sin(h) * std::cos(t) +
-                                 std::sin(t) * std::cos(a) * std::cos(h) >
-                             0;
+        above = above &&
+                alt.sin * std::cos(t) + std::sin(t) * std::cos(a) * alt.cos > 0;
     } else {
       const double hg = Guard(h, 8);
-      const double rho = g * std::cos(hg) / std::sin(hg);
-      pt.x = s.origin.x + rho * std::sin(a);
-      pt.y = s.origin.y - rho * std::cos(a);
+      const double rho =
+          hg == h ? g * alt.cos / alt.sin : g * std::cos(hg) / std::sin(hg);
+      // Without an offset a is the azimuth itself (x - (+0) is x).
+      const bool plain =
+          s.azimuth_offset == 0 && !std::signbit(s.azimuth_offset);
+      pt.x = s.origin.x + rho * (plain ? az.sin : std::sin(a));
+      pt.y = s.origin.y - rho * (plain ? az.cos : std::cos(a));
       above = h > 0;
     }
   }
@@ -157,8 +186,9 @@ SunPoint ProjectSun(const PlanarSetup& s, double altitude, double azimuth) {
   pt.x = s.origin.x + dx;
   pt.y = s.origin.y + dy;
 
-  pt.on_face = astro::PlaneIncidence(altitude, azimuth, s.normal_altitude,
-                                     s.normal_azimuth) > 0;
+  const NormalTrig& n = NormalTrigOf(s);
+  pt.on_face =
+      astro::PlaneIncidence(alt, az, n.sin_cos_altitude, n.sin_cos_azimuth) > 0;
   // Above the horizon line of a wall or an inclined plane the sun is below
   // the horizon: nothing there is part of the dial.
   const bool inside = s.clip.left <= pt.x && pt.x < s.clip.right &&
@@ -194,6 +224,13 @@ std::optional<std::pair<Point, Point>> ClipSegment(Point a, Point b,
   if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) ||
       !std::isfinite(b.y))
     return std::nullopt;
+  // Both ends inside: the edge tests below would give t0 = 0 and t1 = 1
+  // (rounding is monotonic, so no quotient falls inside (0, 1)), that is
+  // the segment itself; most segments of a construction are such.
+  const auto inside = [&r](Point p) {
+    return r.left <= p.x && p.x <= r.right && r.top <= p.y && p.y <= r.bottom;
+  };
+  if (inside(a) && inside(b)) return std::make_pair(a, b);
   // Parameter range [t0, t1] of a + t (b - a) inside each pair of edges.
   double t0 = 0, t1 = 1;
   const double dx = b.x - a.x, dy = b.y - a.y;
@@ -272,14 +309,24 @@ std::array<double, 13> SunshineDeclinations(double latitude, double obliquity) {
   return d;
 }
 
-double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
-                                 bool summer, int year) {
+DaySun SolsticeSun(bool summer, int year) {
   const int day =
       static_cast<int>(astro::JulianDayNumber(21, summer ? 6 : 12, year) -
                        astro::JulianDayNumber(0, 1, year));
   // The sun of that day, interpolated over the day from the ephemeris.
-  const DaySun sun(year, day, 0);
-  auto at = [&](double t) { return sun.At(t, abs_latitude, 0, true); };
+  return DaySun(year, day, 0);
+}
+
+double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
+                                 bool summer, int year) {
+  return SolsticeAzimuthAtAltitude(altitude, abs_latitude,
+                                   SolsticeSun(summer, year));
+}
+
+double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
+                                 const DaySun& sun) {
+  const astro::DegTrig latitude(abs_latitude);
+  auto at = [&](double t) { return sun.At(t, latitude, 0, true); };
   // Already above it at the start of the search: the line is a full circle
   // (or, with the sun never reaching it, no line at all).
   if (at(-0.5).altitude_deg > altitude) return -180;

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "dials/day_sun.h"
 #include "dials/pen_sink.h"
 #include "model/model.h"
 
@@ -108,5 +109,13 @@ std::array<double, 13> SunshineDeclinations(double latitude, double obliquity);
 // above that altitude all the time searched, or never reaches it.
 double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
                                  bool summer, int year);
+
+// The sun of 21 June (summer) or 21 December of `year` at the zone
+// meridian 0, which SolsticeAzimuthAtAltitude searches.
+DaySun SolsticeSun(bool summer, int year);
+
+// As above with that day's sun made once for many altitudes.
+double SolsticeAzimuthAtAltitude(double altitude, double abs_latitude,
+                                 const DaySun& solstice_sun);
 
 }  // namespace lumtar::dials

@@ -95,10 +95,11 @@ double HalfDayArc(double latitude, double declination, bool clamp_to_zero) {
 void TraceDeclinationOfHourAngles(const PlanarSetup& s, double declination,
                                   PenSink& pen) {
   LineTracer line(s, pen);
+  const astro::DegTrig latitude(s.phi_e), dec(declination);
   bool first = true;
   for (int k = 0; k < 97; ++k) {
     const double h = 15 * (0.25 * k) - 180;
-    SunPoint p = Project(s, astro::AltAzFromHourAngle(s.phi_e, declination, h));
+    SunPoint p = Project(s, astro::AltAzFromHourAngle(latitude, dec, h));
     if (first && !p.on_face) {
       // A line that starts behind the plane starts from its mirror point.
       p.x = 2 * s.origin.x - p.x;
@@ -134,13 +135,14 @@ void TraceDeclinationLines(const PlanarSetup& s, const model::Model& model,
     LineTracer line(s, pen);
     const double lr = ReferenceLongitude(s, model);
     // The declination of 12 h zone time holds for the whole line.
-    const double dec =
+    const astro::DegTrig dec(
         astro::SunPositionNoonEphemeris(s.year, d.day_count, 12, s.phi_e, lr,
                                         s.zone_meridian, false)
-            .declination_deg;
+            .declination_deg);
+    const astro::DegTrig latitude(s.phi_e);
     for (int k = 0; k < 97; ++k) {
       const double t = 0.25 * k;
-      const astro::AltAz p = astro::AltAzFromClock(t + s.e_hours, s.phi_e, lr,
+      const astro::AltAz p = astro::AltAzFromClock(t + s.e_hours, latitude, lr,
                                                    s.zone_meridian, dec);
       SunPoint pt = ProjectSun(s, p.altitude_deg, p.azimuth_deg);
       if (k == 0 && !pt.on_face) {
@@ -172,12 +174,13 @@ std::vector<SunPoint> SampleHourLine(const PlanarSetup& s,
   SunDays own(s.year, s.zone_meridian);
   SunDays& sun = days != nullptr ? *days : own;
   const double lr = ReferenceLongitude(s, model);
+  const astro::DegTrig latitude(s.phi_e);
   const int start = mean ? 1 : 171;
   std::vector<SunPoint> samples;
   samples.reserve(mean ? 122 : 66);
   for (int d = start; d < 366; d += d == start ? 5 : 3) {
     const astro::SunPlace p =
-        sun.Day(d).At(hour + s.e_hours, s.phi_e, lr, mean);
+        sun.Day(d).At(hour + s.e_hours, latitude, lr, mean);
     samples.push_back(ProjectSun(s, p.altitude_deg, p.azimuth_deg));
   }
   return samples;
@@ -212,30 +215,42 @@ std::vector<HourLineValue> HourLineValues(const model::Model& model,
 namespace {
 
 void TraceOneHourLine(const PlanarSetup& s, const model::Model& model, double t,
-                      bool mean, SunDays& days, PenSink& pen) {
+                      bool mean, HourLineSamples& samples, PenSink& pen) {
   LineTracer line(s, pen);
-  for (const SunPoint& p : SampleHourLine(s, model, t, mean, &days))
-    line.Add(p);
+  for (const SunPoint& p : samples.Line(s, model, t, mean)) line.Add(p);
 }
 
 }  // namespace
 
+const std::vector<SunPoint>& HourLineSamples::Line(const PlanarSetup& s,
+                                                   const model::Model& model,
+                                                   double hour, bool mean) {
+  const auto key = std::make_tuple(hour, mean, model.options.ApparentAtSite);
+  auto it = lines_.find(key);
+  if (it == lines_.end())
+    it =
+        lines_.emplace(key, SampleHourLine(s, model, hour, mean, &days_)).first;
+  return it->second;
+}
+
 void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
-                    PenSink& pen) {
-  SunDays days(s.year, s.zone_meridian);
+                    PenSink& pen, HourLineSamples* samples) {
+  HourLineSamples own(s.year, s.zone_meridian);
+  HourLineSamples& lines = samples != nullptr ? *samples : own;
   for (const HourLineValue& v : HourLineValues(model, mean)) {
     pen.BeginLine(v.role, v.hour, v.label.c_str());
-    TraceOneHourLine(s, model, v.hour, mean, days, pen);
+    TraceOneHourLine(s, model, v.hour, mean, lines, pen);
   }
 }
 
 void TraceAnalemma(const PlanarSetup& s, const model::Model& model,
-                   PenSink& pen) {
+                   PenSink& pen, HourLineSamples* samples) {
   const int hour = model.values.AnalemmaHour;
   const std::string label = "analemma " + std::to_string(hour) + ":00";
   pen.BeginLine(LineRole::kAnalemma, hour, label.c_str());
-  SunDays sun(s.year, s.zone_meridian);
-  TraceOneHourLine(s, model, hour, true, sun, pen);
+  HourLineSamples own(s.year, s.zone_meridian);
+  TraceOneHourLine(s, model, hour, true, samples != nullptr ? *samples : own,
+                   pen);
   if (!model.options.ShowAnalemmaMarks) return;
   static const std::vector<int> kMarkDays[] = {
       {1}, {1, 15}, {7, 22}, {1, 11, 21}, {1, 8, 15, 22}};
@@ -269,18 +284,41 @@ void TraceTemporalHours(const PlanarSetup& s, const model::Model& model,
   const int parts = SubdivisionsOf(model.times.PlanarTemporalSubdivisions);
   const int first_day = DayCount(21, 6, s.year);
   const int step = s.umbrella ? 5 : 10;
-  // The declination of 12 h zone time of each sampled day, shared by all
-  // temporal lines.
-  std::vector<std::optional<double>> declinations(400);
-  const auto DeclinationOf = [&](int day) {
-    auto& d = declinations[std::clamp(day, 0, 399)];
-    if (!d)
-      d = astro::SunPositionNoonEphemeris(s.year, day, 12, s.latitude,
-                                          s.zone_meridian, s.zone_meridian,
-                                          false)
-              .declination_deg;
+  // The declination of 12 h zone time of each sampled day with its sine,
+  // cosine and day arc, shared by all temporal lines.
+  struct DaySample {
+    astro::DegTrig dec;
+    double tau;  // half the day arc over 90 degrees
+  };
+  std::vector<std::optional<DaySample>> day_samples(400);
+  const auto DayOf = [&](int day) -> const DaySample& {
+    auto& d = day_samples[std::clamp(day, 0, 399)];
+    if (!d) {
+      const double dec = astro::SunPositionNoonEphemeris(
+                             s.year, day, 12, s.latitude, s.zone_meridian,
+                             s.zone_meridian, false)
+                             .declination_deg;
+      d = DaySample{astro::DegTrig(dec),
+                    HalfDayArc(s.latitude, dec, false) / 90};
+    }
     return *d;
   };
+  const astro::DegTrig latitude(s.phi_e);
+  // Beyond the solstices: declinations the sun never reaches, for the
+  // continuation of the lines towards the horizon; the same for every line.
+  std::vector<DaySample> beyond[2];
+  if (model.options.ExtendTemporalHours && s.latitude > 0) {
+    for (int side = 0; side < 2; ++side) {
+      const int dir = side == 0 ? 1 : -1;
+      for (int j = 0; j < 1000; ++j) {
+        const double dec = dir * (s.obliquity + 0.1 * j);
+        if (dir > 0 && !(dec + 0.1 < 90 - s.latitude)) break;
+        if (dir < 0 && !(dec - 0.2 > s.latitude - 90)) break;
+        beyond[side].push_back(
+            {astro::DegTrig(dec), HalfDayArc(s.latitude, dec, true) / 90});
+      }
+    }
+  }
   // The true plane, for the extension beyond the solstices.
   for (int n = from; n <= to; ++n) {
     for (int k = 0; k < parts; ++k) {
@@ -290,11 +328,10 @@ void TraceTemporalHours(const PlanarSetup& s, const model::Model& model,
       pen.BeginLine(LineRole::kTemporalHour, hour, label.c_str());
       LineTracer line(s, pen);
       auto sample = [&](int day) {
-        const double dec = DeclinationOf(day);
-        const double tau = HalfDayArc(s.latitude, dec, false) / 90;
-        const double t = 12 - (6 - hour) * tau;
+        const DaySample& d = DayOf(day);
+        const double t = 12 - (6 - hour) * d.tau;
         line.Add(Project(s, astro::AltAzFromHourAngle(
-                                s.phi_e, dec, 15 * (t + s.e_hours - 12))));
+                                latitude, d.dec, 15 * (t + s.e_hours - 12))));
       };
       int d = first_day;
       for (int guard = 0; guard < 400 && d < 356; ++guard) {
@@ -304,19 +341,13 @@ void TraceTemporalHours(const PlanarSetup& s, const model::Model& model,
       sample(356);
 
       if (!model.options.ExtendTemporalHours || s.latitude <= 0) continue;
-      // Beyond the solstices: declinations the sun never reaches, for the
-      // continuation of the line towards the horizon.
-      for (int dir : {1, -1}) {
+      for (const std::vector<DaySample>& side : beyond) {
         bool have_prev = false;
         SunPoint prev;
-        for (int j = 0; j < 1000; ++j) {
-          const double dec = dir * (s.obliquity + 0.1 * j);
-          if (dir > 0 && !(dec + 0.1 < 90 - s.latitude)) break;
-          if (dir < 0 && !(dec - 0.2 > s.latitude - 90)) break;
-          const double tau = HalfDayArc(s.latitude, dec, true) / 90;
-          const double t = 12 - (6 - hour) * tau;
+        for (const DaySample& d : side) {
+          const double t = 12 - (6 - hour) * d.tau;
           const astro::AltAz a = astro::AltAzFromHourAngle(
-              s.phi_e, dec, 15 * (t + s.e_hours - 12));
+              latitude, d.dec, 15 * (t + s.e_hours - 12));
           const SunPoint p = Project(s, a);
           if (have_prev && prev.on_face && p.on_face) {
             pen.LineTo(p.x, p.y);
@@ -375,21 +406,23 @@ std::vector<HourLabelPoint> TraceBabylonianItalianHours(
   struct Day {
     int count;
     bool september21;
-    double dec, h0;
+    astro::DegTrig dec;
+    double h0;
     bool has_day;
   };
   std::vector<Day> days;
-  days.push_back({DayCount(21, 6, s.year), false, 0, 0, false});
+  days.push_back({DayCount(21, 6, s.year), false, {}, 0, false});
   for (int m = 7; m <= 12; ++m)
     for (int d : {1, 11, 21})
-      days.push_back({DayCount(d, m, s.year), m == 9 && d == 21, 0, 0, false});
+      days.push_back({DayCount(d, m, s.year), m == 9 && d == 21, {}, 0, false});
   for (Day& d : days) {
     const astro::GeometricDay g =
         astro::GeometricRiseSet(s.year, d.count, s.zone_meridian, s.latitude);
-    d.dec = g.declination_deg;
+    d.dec = astro::DegTrig(g.declination_deg);
     d.h0 = (g.setting_time - 12) * 15;
     d.has_day = g.setting_time > g.rising_time && g.rising_time > 0;
   }
+  const astro::DegTrig latitude(s.phi_e);
   // Extensions follow the horizon line where the plane has one.
   const Rect& border = s.clip;
 
@@ -428,7 +461,8 @@ std::vector<HourLabelPoint> TraceBabylonianItalianHours(
             continue;
           }
           const SunPoint p = Project(
-              s, astro::AltAzFromHourAngle(s.phi_e, d.dec, h + 15 * s.e_hours));
+              s,
+              astro::AltAzFromHourAngle(latitude, d.dec, h + 15 * s.e_hours));
           line.Add(p);
           if (p.visible) {
             if (visible.empty()) first_visible_index = j;
@@ -518,16 +552,18 @@ void TraceAltitudeLines(const PlanarSetup& s, const model::Model& model,
   static constexpr double kSteps[] = {10, 5, 2.5};
   const double step = kSteps[std::min<int>(model.times.AltitudeLineStep, 2)];
   const double abs_phi = std::fabs(s.latitude);
+  // The two solstice days, the same for every altitude.
+  const DaySun summer = SolsticeSun(true, s.year);
+  const DaySun winter = SolsticeSun(false, s.year);
   const int count = static_cast<int>(std::floor(
       (model.times.AltitudeLinesTo - model.times.AltitudeLinesFrom) / step +
       1e-9));
   for (int j = 0; j <= count && j < 100; ++j) {
     const double a = model.times.AltitudeLinesFrom + j * step;
     if (a > 113.45 - abs_phi) continue;
-    double a1 = SolsticeAzimuthAtAltitude(a, abs_phi, true, s.year);
+    double a1 = SolsticeAzimuthAtAltitude(a, abs_phi, summer);
     const bool has_winter = a < 66.55 - abs_phi;
-    double a2 =
-        has_winter ? SolsticeAzimuthAtAltitude(a, abs_phi, false, s.year) : 0;
+    double a2 = has_winter ? SolsticeAzimuthAtAltitude(a, abs_phi, winter) : 0;
     if (s.latitude < 0 && a1 != -180) {
       a1 = Sign(a1) * 180 - a1;
       if (has_winter) a2 = Sign(a2) * 180 - a2;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dials/day_sun.h"
@@ -44,14 +46,35 @@ std::vector<SunPoint> SampleHourLine(const PlanarSetup& s,
                                      const model::Model& model, double hour,
                                      bool mean, SunDays* days = nullptr);
 
+// The sampled hour lines of one plane, kept for the families that sample
+// the same line again (the lines to the foot point follow the apparent hour
+// lines, the analemma is a mean-time line), with the sun of the sampled
+// days shared by all of them. Valid for one setup only: the setup is not
+// part of the key.
+class HourLineSamples {
+ public:
+  HourLineSamples(int year, double zone_meridian)
+      : days_(year, zone_meridian) {}
+  // As SampleHourLine(s, model, hour, mean), computed on first use.
+  const std::vector<SunPoint>& Line(const PlanarSetup& s,
+                                    const model::Model& model, double hour,
+                                    bool mean);
+
+ private:
+  SunDays days_;
+  // By hour, mean time and the longitude reference of the hour lines.
+  std::map<std::tuple<double, bool, bool>, std::vector<SunPoint>> lines_;
+};
+
 // Apparent-time hour lines (days 171..365) or mean-time lines with the
 // equation of time (days 1..363, figure-eights), with their subdivisions.
+// `samples` (optional) is the store of sampled lines of this setup.
 void TraceHourLines(const PlanarSetup& s, const model::Model& model, bool mean,
-                    PenSink& pen);
+                    PenSink& pen, HourLineSamples* samples = nullptr);
 
 // The figure-eight of AnalemmaHour with its day marks.
 void TraceAnalemma(const PlanarSetup& s, const model::Model& model,
-                   PenSink& pen);
+                   PenSink& pen, HourLineSamples* samples = nullptr);
 
 // Temporal (unequal) hours, with their extension beyond the solstices.
 // Refused with a message above 66 degrees of latitude.

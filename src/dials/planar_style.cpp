@@ -49,11 +49,13 @@ void DrawSegmentInside(PenSink& pen, const Rect& r, Point a, Point b) {
 }
 
 void TraceFootPointLines(const PlanarSetup& s, const model::Model& model,
-                         const HourLineAngleTable& table, PenSink& pen) {
+                         const HourLineAngleTable& table, PenSink& pen,
+                         HourLineSamples* samples) {
   if (s.umbrella || !model.options.HourLinesToFootPoint) return;
   const Point f = FootPoint(s);
   const double limit = std::max(s.foot_line_limit, 1.0);
-  SunDays days(s.year, s.zone_meridian);
+  HourLineSamples own(s.year, s.zone_meridian);
+  HourLineSamples& lines = samples != nullptr ? *samples : own;
   for (const HourLineValue& v : HourLineValues(model, false)) {
     const double h = HourAngleOf(s, model, v.hour);
     // An hour at which the sun never shines on the plane has no line.
@@ -61,7 +63,7 @@ void TraceFootPointLines(const PlanarSetup& s, const model::Model& model,
     bool any_visible = false;
     double best = 0.01;
     Point far = f;
-    for (const SunPoint& p : SampleHourLine(s, model, v.hour, false, &days)) {
+    for (const SunPoint& p : lines.Line(s, model, v.hour, false)) {
       if (!p.visible) continue;
       any_visible = true;
       const double d2 = (p.x - f.x) * (p.x - f.x) + (p.y - f.y) * (p.y - f.y);

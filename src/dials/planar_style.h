@@ -6,6 +6,7 @@
 #include "dials/hour_line_angles.h"
 #include "dials/pen_sink.h"
 #include "dials/planar_geometry.h"
+#include "dials/planar_lines.h"
 #include "model/model.h"
 
 namespace lumtar::dials {
@@ -26,8 +27,10 @@ void DrawSegmentInside(PenSink& pen, const Rect& r, Point a, Point b);
 // is left as drawn. A line without a visible point is replaced by a ray
 // from F at its angle in the table (unless that is "no line"). Everything
 // is cut at the drawing rectangle. Role kFootPointLine.
+// `samples` (optional) is the store of sampled hour lines of this setup.
 void TraceFootPointLines(const PlanarSetup& s, const model::Model& model,
-                         const HourLineAngleTable& table, PenSink& pen);
+                         const HourLineAngleTable& table, PenSink& pen,
+                         HourLineSamples* samples = nullptr);
 
 // The corners of the pole triangle: the gnomon foot O, the point at the
 // distance G from O perpendicular to OF, and the foot point F (for 'h' a
