@@ -119,7 +119,7 @@ TEST(MeeusDial, FormulasAgreeWithTheVectorForm) {
   for (const auto& m : dials)
     for (double h = -150; h <= 150; h += 10)
       for (double dec : {-23.0, -10.0, 0.0, 12.0, 23.0}) {
-        double x1, y1, x2, y2;
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         const bool a = m.Shadow(h, dec, x1, y1);
         ASSERT_EQ(a, VectorShadow(m, h, dec, x2, y2));
         if (!a) continue;

@@ -140,10 +140,13 @@ TEST_F(MainWindowCalculationTest, TableItemsOpenTheTablesWindowWithTheirTable) {
     auto* t = Open<TablesWindow>(WindowRole::kTables);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->choice().source, c.source);
-    if (c.source == TableSource::kYear) EXPECT_EQ(t->choice().kind, c.kind);
+    if (c.source == TableSource::kYear) {
+      EXPECT_EQ(t->choice().kind, c.kind);
+    }
     // The month table is that of the calculator's month.
-    if (c.source == TableSource::kMonth)
+    if (c.source == TableSource::kMonth) {
       EXPECT_EQ(t->choice().month, window_->calculation().calc.CalcMonth);
+    }
     EXPECT_EQ(t->table().lines,
               app::BuildChosenTable(model_, t->choice()).lines);
     EXPECT_FALSE(t->table().lines.empty());
