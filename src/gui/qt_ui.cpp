@@ -1,5 +1,6 @@
 #include "gui/qt_ui.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -125,6 +126,27 @@ QString WithDefaultExtension(const QString& path, const QString& extension) {
   return path + "." + extension;
 }
 
+namespace {
+
+// Qt labels its standard buttons in English unless a translation is
+// installed; the program labels them in its own language.
+void LabelButtons(QMessageBox& box, texts::Language language) {
+  const bool german = language == texts::Language::kGerman;
+  const struct {
+    QMessageBox::StandardButton button;
+    const char* german;
+    const char* english;
+  } kLabels[] = {{QMessageBox::Ok, "OK", "OK"},
+                 {QMessageBox::Cancel, "Abbrechen", "Cancel"},
+                 {QMessageBox::Yes, "&Ja", "&Yes"},
+                 {QMessageBox::No, "&Nein", "&No"}};
+  for (const auto& l : kLabels)
+    if (QAbstractButton* b = box.button(l.button))
+      b->setText(QString::fromUtf8(german ? l.german : l.english));
+}
+
+}  // namespace
+
 QString CaptionOf(Caption caption, const model::Model& model) {
   return Q(platform::CaptionText(caption, model.Language));
 }
@@ -136,6 +158,7 @@ Answer QtUi::Message(Caption caption, std::string_view text, Buttons buttons) {
   QMessageBox box(IconOf(caption), CaptionOf(caption, model_),
                   MessageText(text), StandardButtonsOf(buttons), parent_);
   box.setDefaultButton(DefaultButtonOf(buttons));
+  LabelButtons(box, model_.Language);
   const int pressed = box.exec();
   return AnswerOf(static_cast<QMessageBox::StandardButton>(pressed), buttons);
 }

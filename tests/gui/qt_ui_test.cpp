@@ -68,7 +68,7 @@ TEST(QtUi, FiltersOfTheLanguageTablesBecomeQtFilters) {
 TEST(QtUi, MessageBoxCarriesTheCaptionOfTheCurrentLanguage) {
   model::Model model;
   QtUi ui(model);
-  QString title, text;
+  QString title, text, no_label;
   QMessageBox::StandardButtons buttons;
   // Answers the box as soon as it is shown.
   const auto answer_no = [&] {
@@ -77,6 +77,7 @@ TEST(QtUi, MessageBoxCarriesTheCaptionOfTheCurrentLanguage) {
     title = box->windowTitle();
     text = box->text();
     buttons = box->standardButtons();
+    no_label = box->button(QMessageBox::No)->text();
     box->button(QMessageBox::No)->click();
   };
   QTimer::singleShot(0, answer_no);
@@ -85,11 +86,13 @@ TEST(QtUi, MessageBoxCarriesTheCaptionOfTheCurrentLanguage) {
   EXPECT_EQ(title, "LUMTAR.EXE - Warnung!");
   EXPECT_EQ(text, "one\ntwo");
   EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(no_label, "&Nein");  // the buttons speak the program's language
 
   model.Language = texts::Language::kEnglish;
   QTimer::singleShot(0, answer_no);
   ui.Message(Caption::kQuestion, "?", Buttons::kYesNoCancel);
   EXPECT_EQ(title, "LUMTAR.EXE - Question");
+  EXPECT_EQ(no_label, "&No");
 }
 
 }  // namespace
