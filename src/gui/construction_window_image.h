@@ -26,9 +26,6 @@ inline void ClearVectorUpperState() {
 inline void ClearVectorUpperState() {}
 #endif
 
-// The drawing area of the construction window: shows the drawn image and
-// paints the overlays (the shadow preview, the placing hint) above it, and
-// reports clicks, wheel turns and size changes. It owns no drawing rule.
 // A canvas that forwards to another one and clears that state after each
 // figure, for the window image's QtCanvas.
 class VectorStateCanvas : public platform::Canvas {
@@ -69,6 +66,9 @@ class VectorStateCanvas : public platform::Canvas {
   platform::Canvas& inner_;
 };
 
+// The drawing area of the construction window: shows the drawn image and
+// paints the overlays (the shadow preview, the placing hint) above it, and
+// reports clicks, wheel turns and size changes. It owns no drawing rule.
 class ConstructionImage : public QWidget {
   Q_OBJECT
 
