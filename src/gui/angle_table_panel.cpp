@@ -7,14 +7,12 @@
 
 #include "app/construction_lists.h"
 #include "astro/format.h"
+#include "gui/qt_text.h"
 #include "texts/text_table.h"
 
 namespace lumtar::gui {
 
 namespace {
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
 std::string Degrees(double v) { return astro::FormatFixed(7, 3, v) + " deg "; }
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "gui/qt_text.h"
 #include "texts/captions.h"
 #include "texts/pair_texts.h"
 #include "texts/text_table.h"
@@ -18,14 +19,6 @@ namespace lumtar::gui {
 namespace {
 
 using Field = tables::Calculator::Field;
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
-QString Text(int id, texts::Language lang) {
-  return Q(texts::RawText(id, lang));
-}
 
 // The panels in the order of the stack: rise and set, position, azimuth,
 // noon values.

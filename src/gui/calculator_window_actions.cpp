@@ -5,14 +5,13 @@
 
 #include "gui/calculator_window.h"
 #include "gui/qt_printer.h"
+#include "gui/qt_text.h"
 
 namespace lumtar::gui {
 
 namespace {
 
 using Field = tables::Calculator::Field;
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr Field kAllFields[] = {
     Field::kYear,     Field::kMonth,        Field::kDay,  Field::kLongitude,

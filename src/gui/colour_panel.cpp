@@ -10,15 +10,12 @@
 
 #include "app/palette.h"
 #include "gui/qt_canvas.h"
+#include "gui/qt_text.h"
 #include "texts/text_table.h"
 
 namespace lumtar::gui {
 
 namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
 
 constexpr int kPatternWidth = 45;
 constexpr int kPatternHeight = 220;

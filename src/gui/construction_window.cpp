@@ -12,19 +12,12 @@
 #include "app/construction_view.h"
 #include "dials/planar_construction.h"
 #include "gui/qt_canvas.h"
+#include "gui/qt_text.h"
 #include "texts/text_table.h"
 
 namespace lumtar::gui {
 
 namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
-QString Text(int id, texts::Language lang) {
-  return Q(texts::RawText(id, lang));
-}
 
 // A menu text without its accelerator and surrounding blanks.
 QString Plain(int id, texts::Language lang) {

@@ -15,20 +15,13 @@
 #include "astro/format.h"
 #include "gui/qt_canvas.h"
 #include "gui/qt_printer.h"
+#include "gui/qt_text.h"
 #include "texts/captions.h"
 #include "texts/text_table.h"
 
 namespace lumtar::gui {
 
 namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
-QString Text(int id, texts::Language lang) {
-  return Q(texts::RawText(id, lang));
-}
 
 QString MenuText(int item, texts::Language lang) {
   return Q(texts::MenuCaption(item, lang)).trimmed();

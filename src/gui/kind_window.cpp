@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/parameter_fields.h"
+#include "gui/qt_text.h"
 #include "model/catalogue.h"
 #include "texts/pair_texts.h"
 #include "texts/text_table.h"
@@ -23,13 +24,6 @@ namespace lumtar::gui {
 namespace {
 
 using Field = app::KindDialogModel::Field;
-
-QString FromView(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-QString Text(int id, texts::Language l) {
-  return FromView(texts::RawText(id, l));
-}
 
 // Title and first item text of each selector group.
 struct SelectorTexts {
@@ -213,8 +207,7 @@ void KindWindow::UpdateFromKind() {
 void KindWindow::Retranslate() {
   const texts::Language l = model_.Language;
   const bool wizard = model_.WizardState != 0;
-  setWindowTitle(wizard ? FromView(texts::TitleText(12, l)) + "2"
-                        : Text(1606, l));
+  setWindowTitle(wizard ? Q(texts::TitleText(12, l)) + "2" : Text(1606, l));
   kind_box_->setTitle(Text(1180, l));
   const auto offered = dialog_.VisibleEntries();
   for (const auto& e : model::kKindEntries) {

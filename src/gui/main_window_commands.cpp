@@ -21,6 +21,7 @@
 #include "gui/construction_window.h"
 #include "gui/help.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "texts/captions.h"
 #include "texts/pair_texts.h"
 #include "texts/text_table.h"
@@ -28,14 +29,6 @@
 namespace lumtar::gui {
 
 using platform::Caption;
-
-namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 void MainWindow::StartUp() {
   const texts::Language l = model_.Language;

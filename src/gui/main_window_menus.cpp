@@ -6,18 +6,11 @@
 
 #include "gui/gallery.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "texts/captions.h"
 #include "texts/text_table.h"
 
 namespace lumtar::gui {
-
-namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/qt_text.h"
 #include "texts/pair_texts.h"
 #include "texts/text_table.h"
 
@@ -23,13 +24,6 @@ namespace lumtar::gui {
 namespace {
 
 using app::ParamField;
-
-QString FromView(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-QString Text(int id, texts::Language l) {
-  return FromView(texts::RawText(id, l));
-}
 
 // The text of one value of a range list: hours carry the hour unit,
 // altitudes the degree sign.
@@ -218,8 +212,7 @@ void ParameterPageWidget::Retranslate() {
   loading_ = true;
   if (layout_.caption_id) caption_->setText(Text(layout_.caption_id, l));
   fields_box_->setTitle(Text(1948, l));
-  for (auto& [f, label] : labels_)
-    label->setText(FromView(app::FieldLabel(f, l)));
+  for (auto& [f, label] : labels_) label->setText(Q(app::FieldLabel(f, l)));
   diameter_label_->setText(Text(1170, l));
   toggles_box_->setTitle(Text(1947, l));
   for (auto& [t, box] : toggles_) box->setText(Text(app::ToggleLabelId(t), l));
@@ -245,12 +238,10 @@ void ParameterPageWidget::Retranslate() {
   }
   dates_box_->setTitle(Text(1949, l));
   QString notes;
-  for (int e = 52; e <= 58; ++e)
-    notes += FromView(texts::PhraseText(e, l)) + "\n";
-  notes += "\n" + FromView(texts::PhraseText(61, l)) + " " +
-           FromView(texts::PhraseText(62, l)) + "\n" +
-           FromView(texts::PhraseText(59, l)) + " " +
-           FromView(texts::PhraseText(60, l)) +
+  for (int e = 52; e <= 58; ++e) notes += Q(texts::PhraseText(e, l)) + "\n";
+  notes += "\n" + Q(texts::PhraseText(61, l)) + " " +
+           Q(texts::PhraseText(62, l)) + "\n" + Q(texts::PhraseText(59, l)) +
+           " " + Q(texts::PhraseText(60, l)) +
            QString::number(model_.parameters.Year) + ".";
   date_notes_->setText(notes);
   loading_ = false;

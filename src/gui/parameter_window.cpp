@@ -7,19 +7,13 @@
 #include <QVBoxLayout>
 
 #include "gui/parameter_page.h"
+#include "gui/qt_text.h"
 #include "model/catalogue.h"
 #include "texts/pair_texts.h"
 #include "texts/text_table.h"
 
 namespace lumtar::gui {
 namespace {
-
-QString FromView(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-QString Text(int id, texts::Language l) {
-  return FromView(texts::RawText(id, l));
-}
 
 // While the wizard runs (any state but 0) the dialog is one of its steps.
 bool InWizard(const model::Model& m) { return m.WizardState != 0; }
@@ -59,8 +53,7 @@ ParameterWindow::ParameterWindow(model::Model& model, platform::Ui& ui,
 void ParameterWindow::Retranslate() {
   const texts::Language l = model_.Language;
   const bool wizard = InWizard(model_);
-  setWindowTitle(wizard ? FromView(texts::TitleText(12, l)) + "3"
-                        : Text(1607, l));
+  setWindowTitle(wizard ? Q(texts::TitleText(12, l)) + "3" : Text(1607, l));
   const int entry =
       model::KindToEntry(model_.DialKind, model_.selectors.UmbrellaFlag != 0);
   kind_label_->setText(

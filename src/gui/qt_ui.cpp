@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "gui/qt_text.h"
 #include "platform/captions.h"
 #include "texts/text_table.h"
 
@@ -17,10 +18,6 @@ using platform::Buttons;
 using platform::Caption;
 
 namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The core writes line breaks as CR LF or LF CR; a message box wants LF.
 QString MessageText(std::string_view text) {

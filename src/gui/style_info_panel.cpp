@@ -4,15 +4,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "gui/qt_text.h"
 #include "texts/text_table.h"
 
 namespace lumtar::gui {
-
-namespace {
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-}  // namespace
 
 StyleInfoPanel::StyleInfoPanel(model::Model& model, QWidget* parent)
     : QWidget(parent), model_(model) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "gui/qt_printer.h"
+#include "gui/qt_text.h"
 #include "tables/month_tables.h"
 #include "tables/symmetric_table.h"
 #include "tables/table_export.h"
@@ -23,14 +24,6 @@ namespace lumtar::gui {
 namespace {
 
 using app::TableSource;
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
-QString Text(int id, texts::Language lang) {
-  return Q(texts::RawText(id, lang));
-}
 
 QString MenuText(int item, texts::Language lang) {
   return Q(texts::MenuCaption(item, lang)).trimmed();
