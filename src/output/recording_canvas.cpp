@@ -6,9 +6,9 @@ using platform::Point;
 
 void RecordingCanvas::Add(Kind kind, std::vector<Point> points,
                           std::string text) {
-  // Built in place: a construction records tens of thousands of figures.
-  figures_.emplace_back(kind, std::move(points), std::move(text), pen_, brush_,
-                        font_);
+  // Moved in: a construction records tens of thousands of figures.
+  figures_.push_back(
+      Figure{kind, std::move(points), std::move(text), pen_, brush_, font_});
 }
 
 void RecordingCanvas::MoveTo(int x, int y) { position_ = {x, y}; }
