@@ -86,12 +86,9 @@ std::vector<std::string> StyleInformationLines(const model::Model& model) {
   lines.push_back("");
   lines.push_back("  " + texts::TextById(1217, lang) + " :" +
                   std::string(German(lang) ? 21 : 20, ' ') + mm(g));
-  lines.push_back(std::string(German(lang) ? "  Länge des Polstabs :"
-                                           : "  Length of the polar style :") +
+  lines.push_back(texts::TextById(1985, lang) +
                   std::string(German(lang) ? 17 : 10, ' ') + mm(style_length));
-  lines.push_back(std::string(German(lang)
-                                  ? "  Polstab-Fußpunkt bis Gnomonfuß :"
-                                  : "  Style foot to gnomon foot :") +
+  lines.push_back(texts::TextById(1986, lang) +
                   std::string(German(lang) ? 4 : 10, ' ') + mm(foot_distance));
   lines.insert(lines.end(), t.summary.begin(), t.summary.end());
   lines.push_back("");
@@ -155,10 +152,7 @@ bool PrintAngleList(const dials::HourLineAngleTable& table,
   }
   canvas.Text(60, y, "  " + table.sunshine_text);
   y += 2 * text_pitch;
-  canvas.Text(60, y,
-              German(language)
-                  ? "  Winkel alpha der Stundenlinien gegen die Mittagslinie"
-                  : "  Angle alpha of the hour lines against the noon line");
+  canvas.Text(60, y, texts::RawText(1987, language));
   y += 2 * text_pitch;
 
   const platform::Font grid = FixedFont(40, true);

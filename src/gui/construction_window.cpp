@@ -256,9 +256,8 @@ void ConstructionWindow::Retranslate() {
   button("BtBtnParms")->setText(Text(1527, lang));
   button("BtBtnZeigen")->setText(Text(1528, lang));
   button("BtnColours")->setText(Text(1569, lang));
-  coastlines_->setText(lang == texts::Language::kGerman ? "Küstenlinien"
-                                                        : "Coastlines");
-  borders_->setText(lang == texts::Language::kGerman ? "Grenzen" : "Borders");
+  coastlines_->setText(Text(1983, lang));
+  borders_->setText(Text(1984, lang));
 
   redraw_action_->setText(Text(1505, lang));
   grid_action_->setText(Text(1503, lang));

@@ -5,13 +5,11 @@
 #include <QTimeZone>
 #include <cmath>
 
+#include "gui/qt_text.h"
+
 namespace lumtar::gui {
 
 namespace {
-
-bool German(const model::Model& m) {
-  return m.Language == texts::Language::kGerman;
-}
 
 QString ApparentTimeText(double hours) {
   const int minutes = static_cast<int>(std::lround(hours * 60)) % (24 * 60);
@@ -86,10 +84,9 @@ void ShadowPreview::SetNow() {
 }
 
 void ShadowPreview::Retranslate() {
-  enabled_->setText(German(model_) ? "Schatten der Sonne" : "Sun's shadow");
-  now_->setText(German(model_) ? "&Jetzt" : "&Now");
-  const QString tip = German(model_) ? "Zonenzeit (ohne Sommerzeit)"
-                                     : "Zone time (no daylight saving)";
+  enabled_->setText(Text(1980, model_.Language));
+  now_->setText(Text(1981, model_.Language));
+  const QString tip = Text(1982, model_.Language);
   time_->setToolTip(tip);
   slider_->setToolTip(tip);
 }
