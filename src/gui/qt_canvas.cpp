@@ -91,9 +91,9 @@ void QtCanvas::SetPen(const platform::Pen& pen) {
 void QtCanvas::ApplyPen() {
   QPen qpen(ToQColor(pen_.color));
   // On an unscaled surface (the window image) the thinnest line is Qt's
-  // one-pixel cosmetic pen, which it draws several times faster than a
-  // stroked pen of width 1; scaled surfaces (printer space of 0.1 mm) keep
-  // the width in their own units.
+  // one-pixel cosmetic pen, which it draws faster than a stroked pen of
+  // width 1; scaled surfaces (printer space of 0.1 mm) keep the width in
+  // their own units.
   if (pen_.width <= 1 && painter_.worldTransform().isIdentity())
     qpen.setWidth(0);
   else
