@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "../heaviest_planar.h"
 #include "app/construction_dispatch.h"
 #include "gui/construction_window_image.h"
 #include "gui/qt_canvas.h"
@@ -20,38 +21,9 @@ namespace {
 
 using lumtar::model::Model;
 
-Model Heaviest() {
-  Model m;
-  m.DialKind = 'h';
-  m.parameters.WallDeclination = 0;
-  m.options.ApparentHourSubdivisions = '4';
-  m.options.ShowMeanHourLines = true;
-  m.options.MeanHourSubdivisions = '4';
-  m.options.AnalemmaMarkDays = 4;
-  m.options.ShowAltitudeLines = true;
-  m.times.AltitudeLineStep = 2;
-  m.options.ShowBabylonianHours = true;
-  m.options.ShowItalianHours = true;
-  m.times.BabylonianSubdivisions = 3;
-  m.times.ItalianSubdivisions = 3;
-  m.options.ShowTemporalHours = true;
-  m.times.PlanarTemporalFrom = 0;
-  m.times.PlanarTemporalTo = 12;
-  m.times.PlanarTemporalSubdivisions = 3;
-  m.options.HourLinesToFootPoint = true;
-  m.options.ShowPoleTriangle = true;
-  m.options.DateLineMode = '1';
-  m.window.ShowSunshineLines = true;
-  m.times.ApparentHoursFrom = 4;
-  m.times.ApparentHoursTo = 20;
-  m.times.MeanHoursFrom = 4;
-  m.times.MeanHoursTo = 20;
-  return m;
-}
-
 void BM_ConstructionRedraw1600x1000(benchmark::State& state) {
   lumtar::platform::SilentUi ui;
-  Model m = Heaviest();
+  Model m = HeaviestPlanarModel();
   QImage image(1600, 1000, QImage::Format_RGB32);
   for (auto _ : state) {
     image.fill(Qt::white);
@@ -69,10 +41,10 @@ BENCHMARK(BM_ConstructionRedraw1600x1000)->Unit(benchmark::kMillisecond);
 // (the dial code alone, after Qt's start-up).
 void BM_ConstructionLinesOnly1600x1000(benchmark::State& state) {
   lumtar::platform::SilentUi ui;
-  Model m = Heaviest();
+  Model m = HeaviestPlanarModel();
   std::size_t figures = 0;
   for (auto _ : state) {
-    m = Heaviest();
+    m = HeaviestPlanarModel();
     lumtar::gui::ClearVectorUpperState();
     lumtar::output::RecordingCanvas canvas;
     benchmark::DoNotOptimize(

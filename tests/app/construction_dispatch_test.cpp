@@ -10,7 +10,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "../hp2xx_command.h"
+#include "../external_tools.h"
 #include "output/recording_canvas.h"
 #include "platform/scripted_ui.h"
 
@@ -40,24 +40,6 @@ class FakePrinter : public platform::Printer {
 std::string ReadFile(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-int RunTool(const std::string& command, std::string& output) {
-  output.clear();
-  std::FILE* p = popen((command + " 2>&1").c_str(), "r");
-  if (p == nullptr) return -1;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) output.append(buf, n);
-  const int status = pclose(p);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool HaveEzdxf() {
-  return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
-}
-bool HaveHp2xx() {
-  return std::system("command -v hp2xx >/dev/null 2>&1") == 0;
 }
 
 class Dispatch : public ::testing::Test {

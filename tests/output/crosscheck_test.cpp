@@ -10,7 +10,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "../hp2xx_command.h"
+#include "../external_tools.h"
 #include "output/hpgl_to_dxf.h"
 #include "output/plot_file.h"
 #include "platform/scripted_ui.h"
@@ -19,25 +19,6 @@ namespace lumtar::output {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool HaveEzdxf() {
-  return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
-}
-bool HaveHp2xx() {
-  return std::system("command -v hp2xx >/dev/null 2>&1") == 0;
-}
-
-// Runs `command`, returns its exit status and its standard output.
-int RunTool(const std::string& command, std::string& output) {
-  output.clear();
-  std::FILE* p = popen((command + " 2>&1").c_str(), "r");
-  if (p == nullptr) return -1;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) output.append(buf, n);
-  const int status = pclose(p);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 class CrossCheck : public ::testing::Test {
  protected:

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "../hp2xx_command.h"
+#include "../external_tools.h"
 #include "astro/sun_position.h"
 #include "output/recording_canvas.h"
 #include "platform/scripted_ui.h"
@@ -231,23 +231,6 @@ TEST(SunPathDiagram, PolarGeometry) {
   EXPECT_GT(south->at.y, north->at.y);
   EXPECT_NEAR(south->at.x, north->at.x, 1e-6);
   EXPECT_GT(east->at.x, south->at.x);
-}
-
-bool HaveEzdxf() {
-  return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
-}
-bool HaveHp2xx() {
-  return std::system("command -v hp2xx >/dev/null 2>&1") == 0;
-}
-int RunTool(const std::string& command, std::string& output) {
-  output.clear();
-  std::FILE* p = popen((command + " 2>&1").c_str(), "r");
-  if (p == nullptr) return -1;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) output.append(buf, n);
-  const int status = pclose(p);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class GraphSave : public ::testing::Test {
