@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -112,7 +111,6 @@ class CalculatorWindow : public QWidget {
   tables::CalcState* state_;
   tables::Calculator calc_;
   PrinterSource printer_source_;
-  std::unique_ptr<QPrinter> qprinter_;
   std::unique_ptr<DeferredPrinter> printer_;
   std::unique_ptr<tables::TextChannel> channel_;
 

@@ -1,7 +1,5 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include "gui/calculator_window.h"
 #include "gui/qt_printer.h"
@@ -194,11 +192,7 @@ void CalculatorWindow::ChooseMoreTables(tables::Calculator::MoreTables entry) {
 
 std::unique_ptr<platform::Printer> CalculatorWindow::MakePrinter() {
   if (printer_source_) return printer_source_();
-  if (!qprinter_)
-    qprinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(qprinter_.get(), this);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return std::make_unique<QtPrinter>(*qprinter_);
+  return ChoosePrinter(ProgramQPrinter(), std::nullopt, this);
 }
 
 tables::TextChannel& CalculatorWindow::Channel() {

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
@@ -71,8 +70,8 @@ class ConstructionWindow : public QWidget {
   void TogglePoleTriangle();
   void ToggleFootPointLines();
 
-  // Where printouts go: by default the print dialog on a remembered
-  // QPrinter (nullptr when cancelled); tests print into PDF files.
+  // Where printouts go: by default the print dialog on the program's
+  // printer (nullptr when cancelled); tests print into PDF files.
   using PrinterSource = std::function<std::unique_ptr<platform::Printer>()>;
   void SetPrinterSource(PrinterSource source) {
     printer_source_ = std::move(source);
@@ -118,7 +117,6 @@ class ConstructionWindow : public QWidget {
   model::Model& model_;
   platform::Ui& ui_;
   PrinterSource printer_source_;
-  std::unique_ptr<QPrinter> qprinter_;
 
   QStackedWidget* stack_;
   ConstructionImage* image_;

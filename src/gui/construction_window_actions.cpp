@@ -1,7 +1,6 @@
 // The actions of the construction window: zoom, display scale, printing,
 // the save panel, construction data and the panels of the planar dials.
 #include <QGuiApplication>
-#include <QPrintDialog>
 
 #include "app/construction_lists.h"
 #include "app/construction_view.h"
@@ -43,13 +42,10 @@ void ConstructionWindow::SetPrintLikeScreen(bool on) {
 std::unique_ptr<platform::Printer> ConstructionWindow::MakePrinter(
     bool landscape) {
   if (printer_source_) return printer_source_();
-  if (!qprinter_)
-    qprinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  qprinter_->setPageOrientation(landscape ? QPageLayout::Landscape
-                                          : QPageLayout::Portrait);
-  QPrintDialog dialog(qprinter_.get(), this);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return std::make_unique<QtPrinter>(*qprinter_);
+  return ChoosePrinter(ProgramQPrinter(),
+                       landscape ? platform::Orientation::kLandscape
+                                 : platform::Orientation::kPortrait,
+                       this);
 }
 
 void ConstructionWindow::Print() {

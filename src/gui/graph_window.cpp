@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -347,12 +346,8 @@ void GraphWindow::SaveDxf() { Save(output::HpglMode::kForDxf); }
 
 std::unique_ptr<platform::Printer> GraphWindow::MakePrinter() {
   if (printer_source_) return printer_source_();
-  if (!qprinter_)
-    qprinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  qprinter_->setPageOrientation(QPageLayout::Landscape);
-  QPrintDialog dialog(qprinter_.get(), this);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return std::make_unique<QtPrinter>(*qprinter_);
+  return ChoosePrinter(ProgramQPrinter(), platform::Orientation::kLandscape,
+                       this);
 }
 
 void GraphWindow::Print() {

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -76,7 +75,6 @@ class GraphWindow : public QWidget {
   platform::Ui& ui_;
   tables::GraphRequest request_;
   PrinterSource printer_source_;
-  std::unique_ptr<QPrinter> qprinter_;
   QImage image_;
   bool updating_ = false;
 

@@ -14,6 +14,7 @@
 
 #include "gui/gallery.h"
 #include "gui/help.h"
+#include "gui/qt_printer.h"
 
 namespace lumtar::gui {
 
@@ -298,9 +299,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-QPrinter& MainWindow::printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>();
-  return *printer_;
-}
+QPrinter& MainWindow::printer() { return ProgramQPrinter(); }
 
 }  // namespace lumtar::gui

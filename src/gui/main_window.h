@@ -150,7 +150,6 @@ class MainWindow : public QMainWindow, public WizardHost {
   QAction* popup_load_dates_ = nullptr;
   bool hints_on_ = false;
   bool screen_format_a4_ = true;
-  std::unique_ptr<QPrinter> printer_;
   QElapsedTimer started_;
   bool paint_logged_ = true;
 };

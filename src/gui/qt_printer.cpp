@@ -1,8 +1,10 @@
 #include "gui/qt_printer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintDialog>
 
 namespace lumtar::gui {
 namespace {
@@ -114,6 +116,31 @@ bool QtPrinter::WriteText(std::string_view text) {
   }
   if (!line.isEmpty()) TextLine(line);
   return true;
+}
+
+QPrinter& ProgramQPrinter() {
+  static QPrinter* printer = nullptr;
+  if (printer == nullptr) {
+    printer = new QPrinter(QPrinter::HighResolution);
+    // Gone before the application, whose printing support it needs.
+    qAddPostRoutine([] {
+      delete printer;
+      printer = nullptr;
+    });
+  }
+  return *printer;
+}
+
+std::unique_ptr<platform::Printer> ChoosePrinter(
+    QPrinter& printer, std::optional<platform::Orientation> orientation,
+    QWidget* parent) {
+  if (orientation)
+    printer.setPageOrientation(*orientation == platform::Orientation::kLandscape
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return std::make_unique<QtPrinter>(printer);
 }
 
 }  // namespace lumtar::gui

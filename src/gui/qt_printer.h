@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+#include <QWidget>
 #include <memory>
 #include <optional>
 
@@ -47,5 +48,16 @@ class QtPrinter : public platform::Printer {
   bool active_ = false;
   int text_y_ = 0;  // next text line's top, 0.1 mm
 };
+
+// The program's printer: the one "Printer setup" configures and every
+// window prints on, so a printer chosen once stays chosen. Deleted with the
+// application.
+QPrinter& ProgramQPrinter();
+
+// The print dialog for `printer`, preset to `orientation` when given; a
+// QtPrinter on it when the user accepts, nullptr when cancelled.
+std::unique_ptr<platform::Printer> ChoosePrinter(
+    QPrinter& printer, std::optional<platform::Orientation> orientation,
+    QWidget* parent);
 
 }  // namespace lumtar::gui

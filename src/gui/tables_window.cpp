@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QPrintDialog>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -372,13 +371,10 @@ void TablesWindow::SaveSymmetric() {
 
 std::unique_ptr<platform::Printer> TablesWindow::MakePrinter(bool landscape) {
   if (printer_source_) return printer_source_();
-  if (!qprinter_)
-    qprinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  qprinter_->setPageOrientation(landscape ? QPageLayout::Landscape
-                                          : QPageLayout::Portrait);
-  QPrintDialog dialog(qprinter_.get(), this);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return std::make_unique<QtPrinter>(*qprinter_);
+  return ChoosePrinter(ProgramQPrinter(),
+                       landscape ? platform::Orientation::kLandscape
+                                 : platform::Orientation::kPortrait,
+                       this);
 }
 
 void TablesWindow::Print() {

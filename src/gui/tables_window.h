@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -90,7 +89,6 @@ class TablesWindow : public QWidget {
   app::TableChoice choice_;
   tables::TableText table_;
   PrinterSource printer_source_;
-  std::unique_ptr<QPrinter> qprinter_;
   int font_points_ = app::kTableStartPoints;
   bool updating_ = false;
 

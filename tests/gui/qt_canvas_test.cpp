@@ -119,3 +119,21 @@ TEST(QtPrinter, PrintsALandscapePdfWithNoPrinterInstalled) {
 
 }  // namespace
 }  // namespace lumtar::gui
+
+namespace lumtar::gui {
+namespace {
+
+TEST(QtPrinter, EveryWindowSharesTheProgramsPrinter) {
+  // A printer chosen in one print dialog is the one the next print uses;
+  // it is deleted with the application (the test binary's exit runs that).
+  QPrinter& first = ProgramQPrinter();
+  first.setPageOrientation(QPageLayout::Landscape);
+  EXPECT_EQ(&ProgramQPrinter(), &first);
+  EXPECT_EQ(ProgramQPrinter().pageLayout().orientation(),
+            QPageLayout::Landscape);
+  EXPECT_EQ(first.resolution(),
+            QPrinter(QPrinter::HighResolution).resolution());
+}
+
+}  // namespace
+}  // namespace lumtar::gui
