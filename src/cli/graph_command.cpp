@@ -65,20 +65,8 @@ Options ParseWords(const std::vector<std::string>& args,
   std::set<std::string> takes_value = valued;
   takes_value.insert(kModelRepeatedOptions.begin(),
                      kModelRepeatedOptions.end());
-  std::vector<std::string> words;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.starts_with("-")) {
-      words.push_back(a == "-o" ? "--output" : a);
-      if (a.find('=') == std::string::npos && i + 1 < args.size() &&
-          takes_value.count(words.back().substr(2)))
-        words.push_back(args[++i]);
-    } else if (which) {
-      throw ArgumentError("one graph only, not also '" + a + "'");
-    } else {
-      which = a;
-    }
-  }
+  const std::vector<std::string> words =
+      SplitNameFromOptions(args, takes_value, "graph", which);
   return Options(words, valued, kFlags, kModelRepeatedOptions);
 }
 

@@ -164,4 +164,25 @@ double ParseClock(const std::string& name, const std::string& text) {
   return hours;
 }
 
+std::vector<std::string> SplitNameFromOptions(
+    const std::vector<std::string>& args,
+    const std::set<std::string>& takes_value, const std::string& what,
+    std::optional<std::string>& name) {
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a.starts_with("-")) {
+      words.push_back(a == "-o" ? "--output" : a);
+      if (a.find('=') == std::string::npos && i + 1 < args.size() &&
+          takes_value.count(words.back().substr(2)))
+        words.push_back(args[++i]);
+    } else if (name) {
+      throw ArgumentError("one " + what + " only, not also '" + a + "'");
+    } else {
+      name = a;
+    }
+  }
+  return words;
+}
+
 }  // namespace lumtar::cli

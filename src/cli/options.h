@@ -36,6 +36,16 @@ class Options {
   std::map<std::string, std::vector<std::string>> repeated_;
 };
 
+// The arguments of a command that names one thing among its options
+// ("lumtar-cli table eot -o x.txt"): the option words, "-o" written as
+// "--output", with the value after each option of `takes_value`; the one
+// word that is neither goes to `name`. A second such word is an argument
+// error ("one table only, ...", `what` naming the thing).
+std::vector<std::string> SplitNameFromOptions(
+    const std::vector<std::string>& args,
+    const std::set<std::string>& takes_value, const std::string& what,
+    std::optional<std::string>& name);
+
 // Angle in degrees in [min, max]; a trailing hemisphere letter states the
 // side: `positive` is the letter that keeps the sign (W for longitudes, N
 // for latitudes), `negative` the one that flips it (E, S).

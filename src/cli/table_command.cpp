@@ -92,20 +92,8 @@ int RunTableCommand(const std::vector<std::string>& args, std::ostream& out,
     valued.insert(kModelValuedOptions.begin(), kModelValuedOptions.end());
     valued.insert(kModelRepeatedOptions.begin(), kModelRepeatedOptions.end());
     std::optional<std::string> which;
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-      const std::string& a = args[i];
-      if (a.starts_with("-")) {
-        words.push_back(a == "-o" ? "--output" : a);
-        if (a.find('=') == std::string::npos && i + 1 < args.size() &&
-            valued.count(words.back().substr(2)))
-          words.push_back(args[++i]);
-      } else if (which) {
-        throw UsageError("one table only, not also '" + a + "'");
-      } else {
-        which = a;
-      }
-    }
+    const std::vector<std::string> words =
+        SplitNameFromOptions(args, valued, "table", which);
     valued.erase("set");
     Options options(words, valued, {}, kModelRepeatedOptions);
     if (!which) throw UsageError("which table? (eot, month, ...)");
